@@ -1,0 +1,41 @@
+// The running program: the window system it runs on, Module1's shared state
+// and the one instance of each window, created and loaded on first use.
+#pragma once
+
+#include "module1.h"
+#include "platform/form_slot.h"
+
+namespace tavrin {
+
+class frmSide;
+
+class Program {
+  public:
+    explicit Program(WindowSystem& ws) : ws(ws), module1(ws) {}
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    WindowSystem& ws;
+    Module1 module1;
+
+    // The window, loading it when it is not loaded.
+    template <class T> T& form() { return slot<T>().get(*this); }
+    // The window when it is loaded, else null; loads nothing.
+    template <class T> T* loaded() { return slot<T>().ifLoaded(); }
+    template <class T> void unload() { slot<T>().unload(); }
+
+    // Opens the program's first window.
+    void start();
+
+  private:
+    template <class T> FormSlot<T>& slot();
+
+    FormSlot<frmSide> side_;
+};
+
+template <> inline FormSlot<frmSide>& Program::slot<frmSide>() {
+    return side_;
+}
+
+} // namespace tavrin

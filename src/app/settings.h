@@ -1,0 +1,46 @@
+// The settings record: every user choice, one value per line of the
+// settings file.
+#pragma once
+
+#include "platform/loose.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tavrin {
+
+inline constexpr int kShortcuts = 6; // folder tiles
+inline constexpr int kTiles = 7;     // folder tiles and the settings tile
+inline constexpr int kSettingsLines = 30;
+
+struct SettingsRecord {
+    std::array<Loose, kShortcuts> ShortcutName;   // lines 0-5
+    std::array<Loose, kShortcuts> ShortcutFolder; // lines 6-11 (11 always text)
+    std::array<Loose, kTiles> ShortcutColor;      // lines 12-17, and 29 for the settings tile
+    Loose LightLevel;                             // line 18
+    Loose LeftSide;                               // line 19
+    std::array<Loose, kTiles> ShortcutGlyph;      // lines 20-26
+    Loose FullHeight;                             // line 27
+    std::int16_t GlassAlpha = 0;                  // line 28
+
+    // LeftSide and FullHeight as numbers; text that is not a number (only a
+    // hand-edited file has it) counts as the start-up value: the bar at the
+    // right edge, at full height.
+    double leftSide() const { return LeftSide.numberOr(0); }
+    double fullHeight() const { return FullHeight.numberOr(1); }
+
+    bool operator==(const SettingsRecord&) const = default;
+};
+
+// The file's content: thirty lines in line order, each ended by CR LF. A
+// value never spans lines: every run of CR and LF characters inside it is
+// written as one space.
+std::string settingsFileText(const SettingsRecord& settings);
+
+// Splits text at CR LF, a lone CR or a lone LF; the terminators are not part
+// of the lines, and a last line without terminator still counts.
+std::vector<std::string> splitLines(const std::string& text);
+
+} // namespace tavrin

@@ -1,0 +1,63 @@
+#include "settings.h"
+
+namespace tavrin {
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+std::string oneLine(const std::string& value) {
+    std::string line;
+    bool inBreak = false;
+    for (char c : value) {
+        bool isBreak = c == '\r' || c == '\n';
+        if (isBreak && !inBreak)
+            line += ' ';
+        else if (!isBreak)
+            line += c;
+        inBreak = isBreak;
+    }
+    return line;
+}
+
+} // namespace
+
+std::string settingsFileText(const SettingsRecord& s) {
+    std::vector<std::string> values;
+    values.reserve(kSettingsLines);
+    for (const Loose& v : s.ShortcutName)
+        values.push_back(v.text());
+    for (const Loose& v : s.ShortcutFolder)
+        values.push_back(v.text());
+    for (int i = 0; i < kShortcuts; ++i)
+        values.push_back(s.ShortcutColor[static_cast<std::size_t>(i)].text());
+    values.push_back(s.LightLevel.text());
+    values.push_back(s.LeftSide.text());
+    for (const Loose& v : s.ShortcutGlyph)
+        values.push_back(v.text());
+    values.push_back(s.FullHeight.text());
+    values.push_back(numberText(s.GlassAlpha));
+    values.push_back(s.ShortcutColor[kTiles - 1].text());
+
+    std::string text;
+    for (const std::string& v : values)
+        text += oneLine(v) + kLineEnd;
+    return text;
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+} // namespace tavrin

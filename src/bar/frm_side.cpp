@@ -1,0 +1,266 @@
+#include "frm_side.h"
+
+#include "app/program.h"
+#include "platform/window_system.h"
+
+#include <algorithm>
+#include <optional>
+#include <tuple>
+
+namespace tavrin {
+namespace {
+
+constexpr Twips kBarWidth = 1590;
+constexpr Twips kDesignLeft = -45;
+constexpr Twips kDesignTop = -375;
+constexpr Twips kDesignHeight = 11520;
+constexpr Twips kTileHeight = 1500;
+constexpr Twips kFullPanel = 10500;   // seven tiles
+constexpr Twips kShortPanel = 7500;   // five tiles
+constexpr Twips kSmallScreen = 10500; // below this the bar is always short
+constexpr Twips kTinyScreen = 9255;   // below this the settings also turn short
+constexpr Twips kCollapsedWidth = 1;
+constexpr int kSettingsTile = 6;
+constexpr int kShortSettingsPlace = 4; // the settings tile's place on the short bar
+constexpr int kUserNameBuffer = 260;
+constexpr int kCaptionDimming = 75; // captions are this much darker than the light level
+constexpr int kUnreadableAlpha = 240;
+
+const std::array<const char*, kShortcuts> kDefaultNames = {"Equipo",   "Personal", "Documentos",
+                                                           "Imágenes", "Música",   "Videos"};
+const std::array<const char*, kShortcuts - 2> kProfileFolders = {"", "\\Documents", "\\Pictures",
+                                                                 "\\Music"};
+constexpr const char* kSettingsCaption = "Configuración";
+const std::array<Twips, kTiles> kCaptionTops = {960, 2460, 3960, 5480, 6960, 8460, 9960};
+constexpr Color kWhite = 16777215;
+constexpr Color kDesignCaptionColor = 0xE0E0E0;
+
+Font tileCaptionFont() {
+    return Font{"Segoe UI", 11.25, 400, false, false, false};
+}
+Font glyphFont() {
+    return Font{"Wingdings", 45, 700, false, false, true};
+}
+
+// A stored colour as the controls take it: a 24-bit RGB number.
+Color colorFrom(const Loose& value) {
+    std::int32_t n = value.toInt32();
+    if (n < 0 || n > static_cast<std::int32_t>(kWhite))
+        throw PropertyError("not a colour");
+    return static_cast<Color>(n);
+}
+
+} // namespace
+
+frmSide::frmSide(Program& program) : Form(program.ws), program_(program) {
+    design();
+}
+
+Module1& frmSide::module1() {
+    return program_.module1;
+}
+
+void frmSide::design() {
+    setStyle(FormBorder::None, false, false);
+    setBackColor(rgb(0, 0, 0));
+    move(kDesignLeft, kDesignTop, kBarWidth, kDesignHeight);
+
+    add(Frame1);
+    Frame1.setName("Frame1");
+    Frame1.setGeometry(1920, 120, 1455, 1575);
+    Frame1.setCaption("Frame1");
+    for (Control* c :
+         std::initializer_list<Control*>{&List1, &HScroll1, &tmrWait, &tmrMouse, &tmrQuit, &tmrOpen,
+                                         &Label2, &Label1, &Usuario})
+        Frame1.add(*c);
+    List1.setName("List1");
+    List1.setGeometry(720, 840, 495, 255);
+    HScroll1.setName("HScroll1");
+    HScroll1.setGeometry(0, 480, 1455, 255);
+    HScroll1.setRange(1, 255);
+    HScroll1.setValue(255);
+    const std::array<std::tuple<Timer*, const char*, int, bool>, 4> timers = {
+        {{&tmrWait, "tmrWait", 500, true},
+         {&tmrMouse, "tmrMouse", 1, true},
+         {&tmrQuit, "tmrQuit", 100, false},
+         {&tmrOpen, "tmrOpen", 10, false}}};
+    for (auto [timer, name, interval, enabled] : timers) {
+        timer->setName(name);
+        timer->setInterval(interval);
+        timer->setEnabled(enabled);
+    }
+    Label2.setName("Label2");
+    Label2.setGeometry(720, 1200, 495, 255);
+    Label1.setName("Label1");
+    Label1.setGeometry(120, 1200, 495, 255);
+    Usuario.setName("Usuario");
+    Usuario.setGeometry(120, 840, 495, 255);
+
+    add(frmeBar);
+    frmeBar.setName("frmeBar");
+    frmeBar.setGeometry(0, 240, kBarWidth, kFullPanel);
+    frmeBar.setBordered(false);
+    for (int i = 0; i < kTiles; ++i) {
+        Label& face = lblButton[static_cast<std::size_t>(i)];
+        frmeBar.add(face);
+        face.setName("lblButton", i);
+        face.setGeometry(0, kTileHeight * i, kBarWidth, kTileHeight);
+        face.setCaption("0");
+        face.setFont(glyphFont());
+        face.setAlignment(Alignment::Center);
+        face.setForeColor(kWhite);
+    }
+    const std::array<const char*, kTiles> captions = {
+        kDefaultNames[0], kDefaultNames[1], kDefaultNames[2], kDefaultNames[3],
+        kDefaultNames[4], kDefaultNames[5], kSettingsCaption};
+    for (int i = 0; i < kTiles; ++i) {
+        Label& caption = Labels[static_cast<std::size_t>(i)];
+        frmeBar.add(caption);
+        caption.setName("Labels", i);
+        caption.setGeometry(0, kCaptionTops[static_cast<std::size_t>(i)], kBarWidth, 375);
+        caption.setCaption(captions[static_cast<std::size_t>(i)]);
+        caption.setFont(tileCaptionFont());
+        caption.setAlignment(Alignment::Center);
+        caption.setTransparent(true);
+        caption.setForeColor(kDesignCaptionColor);
+    }
+}
+
+void frmSide::Form_Load() {
+    WindowSystem& ws = windowSystem();
+    SettingsRecord& s = module1().Settings;
+
+    s.GlassAlpha = 240;
+    s.FullHeight = 1;
+    eLoad();
+    if (ws.screenHeight() < kSmallScreen) {
+        module1().SmallScreen = 1;
+        s.FullHeight = 0;
+    }
+    setHeight(ws.screenHeight());
+    // The panel's height follows FullHeight as it stands now, before the
+    // second read; the tile roles follow the value after it.
+    frmeBar.setHeight(s.fullHeight() == 0 ? kShortPanel : kFullPanel);
+    frmeBar.setTop(ws.screenHeight() / 2 - frmeBar.height() / 2 + 90);
+    // The bar reaches 75 twips above the screen and 525 below it.
+    setTop(top() + 300);
+    setHeight(height() + 600);
+
+    module1().BarBackColor = numberText(rgb(20, 20, 20));
+    LoadedScreenWidth = ws.screenWidth();
+    LoadedScreenHeight = roundToInt32(ws.screenHeight());
+    const Color back = static_cast<Color>(leadingNumber(module1().BarBackColor));
+    setBackColor(back);
+    frmeBar.setBackColor(back);
+    for (Label& face : lblButton)
+        face.setBackColor(back);
+
+    // The user name ends before the first NUL the call wrote into the blanks.
+    std::string buffer(kUserNameBuffer, ' ');
+    ws.getUserName(buffer);
+    Usuario.setCaption(buffer);
+    const std::string profile = "C:\\Users\\" + Usuario.caption();
+
+    for (int i = 0; i < kShortcuts; ++i)
+        s.ShortcutName[static_cast<std::size_t>(i)] = kDefaultNames[static_cast<std::size_t>(i)];
+    s.ShortcutFolder[0] = "C:\\";
+    for (std::size_t i = 0; i < kProfileFolders.size(); ++i)
+        s.ShortcutFolder[i + 1] = profile + kProfileFolders[i];
+    s.ShortcutFolder[5] = profile + "\\Videos";
+    s.LightLevel = 255;
+    for (Loose& glyph : s.ShortcutGlyph)
+        glyph = "0";
+    for (Loose& color : s.ShortcutColor)
+        color = static_cast<std::uint32_t>(kWhite);
+    eLoad();
+
+    if (s.leftSide() == 0)
+        setLeft(ws.screenWidth() - width());
+    setWidth(kCollapsedWidth);
+
+    for (int i = 0; i < kTiles; ++i)
+        lblButton[static_cast<std::size_t>(i)].setCaption(
+            s.ShortcutGlyph[static_cast<std::size_t>(i)].text());
+    if (s.fullHeight() == 0)
+        lblButton[kShortSettingsPlace].setCaption(s.ShortcutGlyph[kSettingsTile].text());
+}
+
+void frmSide::Form_DblClick() {
+    windowSystem().endProgram();
+}
+
+void frmSide::eLoad() {
+    WindowSystem& ws = windowSystem();
+    SettingsRecord& s = module1().Settings;
+
+    std::optional<std::string> bytes = ws.readFile(ws.settingsFilePath());
+    if (!bytes)
+        return;
+    for (const std::string& line : splitLines(ws.utf8FromAnsi(*bytes)))
+        List1.addItem(line);
+
+    int line = 0;
+    for (Loose& v : s.ShortcutName)
+        v = List1.item(line++);
+    for (Loose& v : s.ShortcutFolder)
+        v = List1.item(line++);
+    for (int i = 0; i < kShortcuts; ++i)
+        s.ShortcutColor[static_cast<std::size_t>(i)] = List1.item(line++);
+    s.LightLevel = List1.item(line++);
+    s.LeftSide = List1.item(line++);
+    for (Loose& v : s.ShortcutGlyph)
+        v = List1.item(line++);
+    s.FullHeight = List1.item(line++);
+
+    // From here a line that is not a number of its type leaves the rest
+    // unread: the default opacity stands and the tiles are set up all the same.
+    try {
+        s.GlassAlpha = roundToInt16(strictNumber(List1.item(line++)));
+        s.ShortcutColor[kSettingsTile] = roundToInt32(strictNumber(List1.item(line++)));
+    } catch (const ConversionError&) {
+        s.GlassAlpha = kUnreadableAlpha;
+        eConfig();
+        return;
+    }
+    for (Loose& glyph : s.ShortcutGlyph)
+        if (glyph.text() == "&")
+            glyph = "&&";
+    eConfig();
+}
+
+void frmSide::eConfig() {
+    WindowSystem& ws = windowSystem();
+    SettingsRecord& s = module1().Settings;
+    // A value that cannot be used stops here; what was set stays set.
+    try {
+        if (ws.screenHeight() < kTinyScreen)
+            s.FullHeight = 0;
+        for (int i = 0; i < kShortcuts; ++i)
+            Labels[static_cast<std::size_t>(i)].setCaption(
+                s.ShortcutName[static_cast<std::size_t>(i)].text());
+        const bool shortBar = s.fullHeight() == 0;
+        if (shortBar)
+            Labels[kShortSettingsPlace].setCaption(kSettingsCaption);
+        // A hand-edited light level can put the grey outside 0..255.
+        const int grey =
+            std::clamp<int>(roundToInt16(s.LightLevel.number() - kCaptionDimming), 0, 255);
+        for (Label& caption : Labels)
+            caption.setForeColor(rgb(grey, grey, grey));
+        for (int i = 0; i < kTiles; ++i)
+            lblButton[static_cast<std::size_t>(i)].setForeColor(
+                colorFrom(s.ShortcutColor[static_cast<std::size_t>(i)]));
+        if (shortBar)
+            lblButton[kShortSettingsPlace].setForeColor(colorFrom(s.ShortcutColor[kSettingsTile]));
+        if (s.leftSide() > 1)
+            s.LeftSide = 1;
+        for (int i = 0; i < kTiles; ++i)
+            lblButton[static_cast<std::size_t>(i)].setCaption(
+                s.ShortcutGlyph[static_cast<std::size_t>(i)].text());
+        if (shortBar)
+            lblButton[kShortSettingsPlace].setCaption(s.ShortcutGlyph[kSettingsTile].text());
+    } catch (const ConversionError&) {
+    } catch (const PropertyError&) {
+    }
+}
+
+} // namespace tavrin

@@ -1,0 +1,92 @@
+// A top-level window. A form class builds its controls in their design
+// state in its constructor; load() creates the window and runs Form_Load.
+// Forms are reached through a FormSlot, which loads them on first use.
+#pragma once
+
+#include "container.h"
+#include "types.h"
+
+#include <memory>
+#include <string>
+
+namespace tavrin {
+
+class WindowSystem;
+
+class FormPeer : public Peer {
+  public:
+    virtual WindowHandle handle() const = 0;
+};
+
+enum class FormBorder { None, FixedSingle };
+
+class Form : public Container {
+  public:
+    explicit Form(WindowSystem& ws) : ws_(ws) {}
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    WindowSystem& windowSystem() const { return ws_; }
+    Form* ownerForm() override { return this; }
+
+    // Outer position and size in twips.
+    Twips left() const { return left_; }
+    Twips top() const { return top_; }
+    Twips width() const { return width_; }
+    Twips height() const { return height_; }
+    void setLeft(Twips v) { move(v, top_, width_, height_); }
+    void setTop(Twips v) { move(left_, v, width_, height_); }
+    void setWidth(Twips v) { move(left_, top_, v, height_); }
+    void setHeight(Twips v) { move(left_, top_, width_, v); }
+    void move(Twips left, Twips top, Twips width, Twips height);
+
+    Color backColor() const { return backColor_; }
+    void setBackColor(Color v);
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& v);
+
+    // Window style, fixed before load.
+    FormBorder border() const { return border_; }
+    bool showInTaskbar() const { return showInTaskbar_; }
+    bool centred() const { return centred_; }
+
+    bool visible() const { return visible_; }
+    bool loaded() const { return peer_ != nullptr; }
+    WindowHandle hWnd() const;
+
+    // Creates the window and runs Form_Load; called once by the form's slot.
+    void load();
+    // Shows the window, modeless; the first show raises Form_Resize.
+    void show();
+    // Destroys the window with its controls and timers. Nothing of the
+    // form is called afterwards; the object itself is freed by the window
+    // system once the event being handled has returned.
+    void destroyWindow();
+
+    virtual void Form_Load() {}
+    virtual void Form_Resize() {}
+    virtual void Form_DblClick() {}
+    virtual void Form_MouseMove(const MouseArgs&) {}
+
+  protected:
+    void setStyle(FormBorder border, bool showInTaskbar, bool centred) {
+        border_ = border;
+        showInTaskbar_ = showInTaskbar;
+        centred_ = centred;
+    }
+
+  private:
+    WindowSystem& ws_;
+    std::unique_ptr<FormPeer> peer_;
+    Twips left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    Color backColor_ = rgb(240, 240, 240);
+    std::string caption_;
+    FormBorder border_ = FormBorder::None;
+    bool showInTaskbar_ = false;
+    bool centred_ = false;
+    bool visible_ = false;
+    bool shownOnce_ = false;
+};
+
+} // namespace tavrin

@@ -1,0 +1,202 @@
+// The simulated desktop: an in-memory window system with virtual time.
+// A test sets the screen, cursor, clock, locale, user and the folder that
+// stands for "C:\Program Files", advances time so that timers fire in due
+// order, injects input on controls and reads back what the program did.
+#pragma once
+
+#include "../window_system.h"
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavrin {
+class CheckBox;
+class ComboBox;
+class Control;
+class TextBox;
+class Timer;
+} // namespace tavrin
+
+namespace tavrin::sim {
+
+struct WindowRecord {
+    WindowHandle handle = 0;
+    Form* form = nullptr; // null once destroyed
+    bool alive = true;
+    bool visible = false;
+    long exStyle = 0;
+    std::optional<std::uint8_t> alpha; // set by SetLayeredWindowAttributes
+    bool topmost = false;
+    int setWindowPosCalls = 0;
+};
+
+struct ShellCall {
+    WindowHandle owner = 0;
+    std::optional<std::string> verb;
+    std::string file;     // as the program passed it (UTF-8)
+    std::string fileAnsi; // as the shell received it
+    std::optional<std::string> parameters;
+    std::optional<std::string> directory;
+    int showCommand = 0;
+};
+
+struct MessageBoxCall {
+    std::string text;
+    std::string caption;
+    MessageIcon icon = MessageIcon::Critical;
+};
+
+struct AboutCall {
+    WindowHandle owner = 0;
+    std::string app;
+    std::string otherStuff;
+};
+
+class SimDesktop : public WindowSystem {
+  public:
+    // A 1366 x 768 pixel screen, the cursor in its middle, Sunday
+    // 6 December 2026 12:00:00, the user "invitado" and a fresh empty
+    // temporary folder for "C:\Program Files".
+    SimDesktop();
+    ~SimDesktop() override;
+
+    // --- Setting the scene ---
+    void setScreenTwips(Twips width, Twips height);
+    void setScreenPixels(int width, int height);
+    void setCursor(long x, long y);
+    void setCursorFails(bool fails);
+    // The clock then runs on with virtual time.
+    void setNow(const LocalTime& time);
+    // Overrides the long date; by default it is the Spanish long date of
+    // the virtual clock ("domingo, 6 de diciembre de 2026").
+    void setLongDate(std::optional<std::string> text);
+    // Nothing makes the call fail.
+    void setUserName(std::optional<std::string> name);
+    void setProgramFilesFolder(const std::filesystem::path& folder);
+    const std::filesystem::path& programFilesFolder() const { return programFiles_; }
+    // The real file behind "C:\Program Files\Norvane.txt".
+    std::filesystem::path settingsFile() const;
+
+    // --- Faults ---
+    // Reading fails as for a locked file.
+    void setReadLocked(bool locked);
+    // Every write fails before anything is touched.
+    void setWriteProtected(bool writeProtected);
+    // The next writes fail once this many bytes of the new content reached
+    // the disk (nothing: writes succeed).
+    void failWritesAfter(std::optional<std::size_t> bytes);
+
+    // --- Time ---
+    // Moves virtual time on, firing every timer that falls due, in order of
+    // due time (ties in the order they were armed).
+    void advance(int milliseconds);
+    long long elapsed() const { return elapsedMs_; }
+
+    // --- Input; ignored once the program has ended or the target's form
+    // is unloaded. ---
+    void mouseMove(Control& target, MouseArgs args = {});
+    void mouseDown(Control& target, MouseArgs args = {});
+    void mouseUp(Control& target, MouseArgs args = {});
+    // MouseDown, MouseUp, Click (on a check box the value toggles first, on
+    // a text box it takes the focus).
+    void click(Control& target, int button = kLeftButton);
+    // MouseDown, MouseUp, Click, DblClick, MouseUp.
+    void dblClick(Control& target);
+    // The form's own surface.
+    void mouseMove(Form& target, MouseArgs args = {});
+    void dblClick(Form& target);
+    // One character (a Unicode code point; 8 is backspace) typed into a
+    // text box at its caret: KeyPress first, which may replace or consume
+    // it; the box honours its maximum length.
+    void typeKey(TextBox& target, int key);
+    void typeText(TextBox& target, const std::string& utf8);
+    // The user picks an item of a drop-down list.
+    void pickItem(ComboBox& target, int index);
+
+    // --- What the program did ---
+    const WindowRecord* window(WindowHandle handle) const;
+    const WindowRecord* windowOf(const Form& form) const;
+    int liveWindows() const;
+    const std::vector<ShellCall>& shellCalls() const { return shellCalls_; }
+    const std::vector<MessageBoxCall>& messageBoxes() const { return messageBoxes_; }
+    const std::vector<AboutCall>& aboutBoxes() const { return aboutBoxes_; }
+    bool ended() const { return ended_; }
+    // Timers now counting down.
+    int runningTimers() const;
+
+    // --- WindowSystem ---
+    std::unique_ptr<FormPeer> createWindow(Form& form) override;
+    void retire(std::unique_ptr<Form> form) override;
+    void endProgram() override;
+    Twips screenWidth() const override { return screenWidth_; }
+    Twips screenHeight() const override { return screenHeight_; }
+    bool getCursorPos(Point& p) override;
+    long getWindowLong(WindowHandle window, int index) override;
+    long setWindowLong(WindowHandle window, int index, long value) override;
+    bool setLayeredWindowAttributes(WindowHandle window, Color key, std::uint8_t alpha,
+                                    std::uint32_t flags) override;
+    bool setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
+                      unsigned flags) override;
+    std::intptr_t shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
+                               const std::string& file,
+                               const std::optional<std::string>& parameters,
+                               const std::optional<std::string>& directory,
+                               int showCommand) override;
+    void shellAbout(WindowHandle owner, const std::string& app,
+                    const std::string& otherStuff) override;
+    void messageBox(const std::string& text, const std::string& caption, MessageIcon icon) override;
+    bool getUserName(std::string& buffer) override;
+    LocalTime now() const override;
+    std::string longDate() const override;
+    std::string settingsFilePath() const override;
+    std::optional<std::string> readFile(const std::string& path) override;
+    bool writeFileReplacing(const std::string& path, const std::string& bytes) override;
+    std::string ansiFromUtf8(const std::string& utf8) const override;
+    std::string utf8FromAnsi(const std::string& ansi) const override;
+
+  private:
+    class FormPeerImpl;
+    class TimerPeer;
+    struct ArmedTimer {
+        Timer* timer;
+        long long due;
+        long long sequence;
+    };
+    class Dispatch; // counts nested event handling; frees retired forms at the end
+
+    bool accepts(const Control& target) const;
+    std::optional<std::filesystem::path> mapPath(const std::string& windowsPath) const;
+    void arm(Timer& timer);
+    void disarm(Timer& timer);
+
+    Twips screenWidth_ = 1366 * 15.0;
+    Twips screenHeight_ = 768 * 15.0;
+    Point cursor_{683, 384};
+    bool cursorFails_ = false;
+    long long baseSeconds_ = 0; // local time at elapsed 0, seconds since 1970
+    long long elapsedMs_ = 0;
+    std::optional<std::string> longDate_;
+    std::optional<std::string> userName_ = std::string("invitado");
+    std::filesystem::path programFiles_;
+    bool ownsProgramFiles_ = false;
+    bool readLocked_ = false;
+    bool writeProtected_ = false;
+    std::optional<std::size_t> failWritesAfter_;
+
+    std::map<WindowHandle, WindowRecord> windows_;
+    WindowHandle nextHandle_ = 0x10010;
+    std::vector<ArmedTimer> armed_;
+    long long nextSequence_ = 0;
+    std::vector<std::unique_ptr<Form>> retired_;
+    int dispatchDepth_ = 0;
+    bool ended_ = false;
+
+    std::vector<ShellCall> shellCalls_;
+    std::vector<MessageBoxCall> messageBoxes_;
+    std::vector<AboutCall> aboutBoxes_;
+};
+
+} // namespace tavrin::sim

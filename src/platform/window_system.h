@@ -1,0 +1,89 @@
+// The window system the forms run on: windows and their controls, timers,
+// the screen, the cursor, the shell, message boxes, the clock and locale,
+// the user's name and the settings file. Two implementations: the
+// simulated desktop the tests drive, and the real Win32 one.
+#pragma once
+
+#include "form.h"
+#include "types.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavrin {
+
+// The user32 values the forms pass through.
+inline constexpr int kGwlExStyle = -20;
+inline constexpr long kWsExLayered = 0x80000;
+inline constexpr std::uint32_t kLwaAlpha = 2;
+inline constexpr WindowHandle kHwndTopmost = -1;
+inline constexpr unsigned kSwpNoSize = 1;
+inline constexpr unsigned kSwpNoMove = 2;
+inline constexpr int kSwShowNormal = 1;
+
+enum class MessageIcon { Critical };
+
+class WindowSystem {
+  public:
+    virtual ~WindowSystem() = default;
+
+    // Windows. The peer it returns owns the real window and the peers of
+    // every control in the form's tree; destroying it destroys them all.
+    virtual std::unique_ptr<FormPeer> createWindow(Form& form) = 0;
+    // Keeps an unloaded form alive until the event being handled returns,
+    // so that a form may unload itself from inside its own handler.
+    virtual void retire(std::unique_ptr<Form> form) = 0;
+    // Ends the program: every window closes, no further handler runs.
+    virtual void endProgram() = 0;
+
+    // Screen size in twips, read anew at each call.
+    virtual Twips screenWidth() const = 0;
+    virtual Twips screenHeight() const = 0;
+    // Cursor in screen pixels; false (and p untouched) when the query fails.
+    virtual bool getCursorPos(Point& p) = 0;
+
+    virtual long getWindowLong(WindowHandle window, int index) = 0;
+    virtual long setWindowLong(WindowHandle window, int index, long value) = 0;
+    virtual bool setLayeredWindowAttributes(WindowHandle window, Color key, std::uint8_t alpha,
+                                            std::uint32_t flags) = 0;
+    virtual bool setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
+                              int cy, unsigned flags) = 0;
+
+    // Shell: open a file or folder (a missing verb means the default
+    // action), and the standard About box. Text is UTF-8; the window system
+    // hands it to the shell in the ANSI code page.
+    virtual std::intptr_t shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
+                                       const std::string& file,
+                                       const std::optional<std::string>& parameters,
+                                       const std::optional<std::string>& directory,
+                                       int showCommand) = 0;
+    virtual void shellAbout(WindowHandle owner, const std::string& app,
+                            const std::string& otherStuff) = 0;
+    // A modal message box with one OK button; returns once it is closed.
+    virtual void messageBox(const std::string& text, const std::string& caption,
+                            MessageIcon icon) = 0;
+
+    // The signed-in user's name, written into the buffer as GetUserName
+    // does: the name and a NUL over its start. False on failure, the buffer
+    // then untouched.
+    virtual bool getUserName(std::string& buffer) = 0;
+
+    virtual LocalTime now() const = 0;
+    // Today's date in the user's regional long date format.
+    virtual std::string longDate() const = 0;
+
+    // The settings file, "C:\Program Files\Norvane.txt" on Windows.
+    virtual std::string settingsFilePath() const = 0;
+    // The whole file as bytes; nothing when it cannot be opened.
+    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+    // Writes beside the file and replaces it in one step: on failure the
+    // old file is exactly as it was.
+    virtual bool writeFileReplacing(const std::string& path, const std::string& bytes) = 0;
+    // Between the program's UTF-8 and the ANSI code page.
+    virtual std::string ansiFromUtf8(const std::string& utf8) const = 0;
+    virtual std::string utf8FromAnsi(const std::string& ansi) const = 0;
+};
+
+} // namespace tavrin

@@ -1,0 +1,83 @@
+// A program running on a fresh simulated desktop, with helpers to write the
+// settings file and load the bar.
+#pragma once
+
+#include "app/program.h"
+#include "bar/frm_side.h"
+#include "platform/sim/sim_desktop.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tavrin::testing {
+
+// The start-up defaults as the file holds them, for the user "invitado".
+inline std::vector<std::string> defaultLines() {
+    const std::string profile = "C:\\Users\\invitado";
+    return {"Equipo",
+            "Personal",
+            "Documentos",
+            "Im\xC3\xA1genes",
+            "M\xC3\xBAsica",
+            "Videos",
+            "C:\\",
+            profile,
+            profile + "\\Documents",
+            profile + "\\Pictures",
+            profile + "\\Music",
+            profile + "\\Videos",
+            "16777215",
+            "16777215",
+            "16777215",
+            "16777215",
+            "16777215",
+            "16777215",
+            "255",
+            "0",
+            "0",
+            "0",
+            "0",
+            "0",
+            "0",
+            "0",
+            "0",
+            "1",
+            "240",
+            "16777215"};
+}
+
+class BarTest : public ::testing::Test {
+  protected:
+    sim::SimDesktop desk;
+    Program program{desk};
+
+    SettingsRecord& settings() { return program.module1.Settings; }
+
+    void writeFileBytes(const std::string& bytes) {
+        std::ofstream out(desk.settingsFile(), std::ios::binary);
+        out << bytes;
+    }
+    // Lines in UTF-8, stored as Windows-1252, each ended by CR LF.
+    void writeLines(const std::vector<std::string>& lines) {
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + "\r\n";
+        writeFileBytes(desk.ansiFromUtf8(text));
+    }
+    std::string fileBytes() {
+        std::ifstream in(desk.settingsFile(), std::ios::binary);
+        std::stringstream all;
+        all << in.rdbuf();
+        return all.str();
+    }
+    frmSide& loadBar() {
+        frmSide& bar = program.form<frmSide>();
+        bar.show();
+        return bar;
+    }
+};
+
+} // namespace tavrin::testing

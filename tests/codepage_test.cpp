@@ -1,0 +1,72 @@
+#include "platform/codepage.h"
+
+#include <gtest/gtest.h>
+
+using namespace tavrin;
+
+namespace {
+
+std::u32string decodeAll(std::string_view text) {
+    std::u32string out;
+    for (std::size_t pos = 0; pos < text.size();)
+        out += nextCodePoint(text, pos);
+    return out;
+}
+
+} // namespace
+
+TEST(Cp1252, EveryByteRoundTrips) {
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    std::string utf8 = utf8FromCp1252(all);
+    EXPECT_EQ(decodeAll(utf8).size(), 256u);
+    EXPECT_EQ(cp1252FromUtf8(utf8), all);
+}
+
+TEST(Cp1252, MapsTheHighControlRange) {
+    EXPECT_EQ(utf8FromCp1252("\x80"), "\u20AC");
+    EXPECT_EQ(utf8FromCp1252("\x9F"), "\u0178");
+    EXPECT_EQ(utf8FromCp1252("\x93x\x94"), "\u201Cx\u201D");
+    EXPECT_EQ(utf8FromCp1252("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
+    EXPECT_EQ(utf8FromCp1252("\xA0\xFF"), "\u00A0\u00FF");
+    EXPECT_EQ(cp1252FromUtf8("\u2122"), "\x99");
+    EXPECT_EQ(cp1252FromUtf8("\u0080"), "?"); // 0x80 holds the euro sign
+    EXPECT_EQ(cp1252FromUtf8("a\u4E2D\U0001F600b"), "a??b");
+}
+
+TEST(Cp1252, SpanishText) {
+    EXPECT_EQ(cp1252FromUtf8("Im\u00E1genes"), "\x49\x6D\xE1\x67\x65\x6E\x65\x73");
+    EXPECT_EQ(utf8FromCp1252("Im\xE1genes"), "Im\u00E1genes");
+    EXPECT_EQ(cp1252FromUtf8("\u00BFA\u00F1o?"), "\xBF\x41\xF1o?");
+}
+
+TEST(Utf8, DecodesAndEncodesEveryLength) {
+    for (char32_t cp : {U'\0', U'A', U'\u007F', U'\u0080', U'\u07FF', U'\u0800', U'\uD7FF',
+                        U'\uE000', U'\uFFFF', U'\U00010000', U'\U0010FFFF'}) {
+        std::string text;
+        appendUtf8(text, cp);
+        std::size_t pos = 0;
+        EXPECT_EQ(nextCodePoint(text, pos), cp);
+        EXPECT_EQ(pos, text.size());
+    }
+    std::string bad;
+    appendUtf8(bad, 0xD800);
+    appendUtf8(bad, 0x110000);
+    EXPECT_EQ(bad, "\uFFFD\uFFFD");
+}
+
+TEST(Utf8, MalformedInputGivesReplacementPerByte) {
+    const char32_t R = 0xFFFD;
+    EXPECT_EQ(decodeAll("\xC0\xAF"), (std::u32string{R, R}));           // overlong '/'
+    EXPECT_EQ(decodeAll("\xE0\x80\xAF"), (std::u32string{R, R, R}));    // overlong
+    EXPECT_EQ(decodeAll("\xED\xA0\x80"), (std::u32string{R, R, R}));    // surrogate
+    EXPECT_EQ(decodeAll("\xF4\x90\x80\x80"), std::u32string(4, R));     // past U+10FFFF
+    EXPECT_EQ(decodeAll("\xF8\x88\x80\x80\x80"), std::u32string(5, R)); // five-byte form
+    EXPECT_EQ(decodeAll("a\xE2\x82"), (std::u32string{U'a', R, R}));    // truncated at end
+    EXPECT_EQ(decodeAll("\xE2\x82"
+                        "b"),
+              (std::u32string{R, R, U'b'}));                  // cut by ASCII
+    EXPECT_EQ(decodeAll("\x80z"), (std::u32string{R, U'z'})); // stray continuation
+    EXPECT_EQ(cp1252FromUtf8("x\xFFy"), "x?y");
+}

@@ -1,0 +1,238 @@
+// The bar's load: reading the settings file, the defaults, placement and
+// applying the settings to the tiles.
+#include "bar_fixture.h"
+
+namespace tavrin::testing {
+namespace {
+
+constexpr Color kWhite = 16777215;
+
+TEST_F(BarTest, WithoutAFileTheDefaultsStandAndTheBarSitsAtTheRight) {
+    frmSide& bar = loadBar();
+    const SettingsRecord& s = settings();
+    EXPECT_EQ(s.ShortcutName[3].text(), "Imágenes");
+    EXPECT_EQ(s.ShortcutFolder[0].text(), "C:\\");
+    EXPECT_EQ(s.ShortcutFolder[2].text(), "C:\\Users\\invitado\\Documents");
+    EXPECT_EQ(s.ShortcutFolder[5].text(), "C:\\Users\\invitado\\Videos");
+    EXPECT_EQ(s.GlassAlpha, 240);
+    EXPECT_TRUE(s.LeftSide.isEmpty());
+    EXPECT_EQ(s.FullHeight.number(), 1);
+    for (int i = 0; i < kTiles; ++i) {
+        EXPECT_EQ(s.ShortcutGlyph[i].text(), "0");
+        EXPECT_EQ(s.ShortcutColor[i].number(), kWhite);
+        EXPECT_EQ(bar.lblButton[i].caption(), "0");
+        EXPECT_EQ(bar.lblButton[i].backColor(), rgb(20, 20, 20));
+        // The tiles were never configured: they keep their design look.
+        EXPECT_EQ(bar.Labels[i].foreColor(), rgb(224, 224, 224));
+    }
+    EXPECT_EQ(bar.Labels[6].caption(), "Configuración");
+    EXPECT_EQ(program.module1.BarBackColor, "1315860");
+    EXPECT_EQ(bar.left(), 20490 - 1590);
+    EXPECT_EQ(bar.width(), 1);
+    EXPECT_EQ(bar.HScroll1.value(), 255);
+    EXPECT_TRUE(bar.tmrMouse.running() && bar.tmrWait.running());
+    EXPECT_FALSE(bar.tmrQuit.running() || bar.tmrOpen.running());
+    EXPECT_TRUE(desk.windowOf(bar)->visible);
+}
+
+TEST_F(BarTest, AFailedUserNameLeavesTheBlanks) {
+    desk.setUserName(std::nullopt);
+    loadBar();
+    EXPECT_EQ(settings().ShortcutFolder[1].text(), "C:\\Users\\" + std::string(260, ' '));
+    EXPECT_EQ(settings().ShortcutFolder[4].text(),
+              "C:\\Users\\" + std::string(260, ' ') + "\\Music");
+}
+
+TEST_F(BarTest, AFullFileIsReadAndAppliedToTheTiles) {
+    std::vector<std::string> lines = defaultLines();
+    lines[0] = "Disco";
+    lines[12] = "78";    // dark red glyph on tile 0
+    lines[18] = "200";   // captions RGB(125,125,125)
+    lines[19] = "2";     // any non-zero side means the left edge
+    lines[20] = "&";     // a lone ampersand is doubled
+    lines[21] = "&&";    // stays
+    lines[22] = "a&b";   // stays
+    lines[28] = "210.5"; // rounds to the even neighbour
+    lines[29] = "1776568";
+    lines.push_back("extra line"); // read into the buffer, otherwise ignored
+    writeLines(lines);
+
+    frmSide& bar = loadBar();
+    const SettingsRecord& s = settings();
+    EXPECT_EQ(bar.Labels[0].caption(), "Disco");
+    EXPECT_EQ(bar.Labels[3].caption(), "Imágenes");
+    EXPECT_EQ(bar.lblButton[0].foreColor(), 78u);
+    EXPECT_EQ(bar.lblButton[6].foreColor(), 1776568u);
+    for (const Label& caption : bar.Labels)
+        EXPECT_EQ(caption.foreColor(), rgb(125, 125, 125));
+    EXPECT_EQ(s.LeftSide.number(), 1);
+    EXPECT_EQ(bar.left(), -45);
+    EXPECT_EQ(s.ShortcutGlyph[0].text(), "&&");
+    EXPECT_EQ(s.ShortcutGlyph[1].text(), "&&");
+    EXPECT_EQ(s.ShortcutGlyph[2].text(), "a&b");
+    EXPECT_EQ(bar.lblButton[0].caption(), "&&");
+    EXPECT_EQ(s.GlassAlpha, 210);
+    EXPECT_EQ(s.ShortcutColor[6].number(), 1776568);
+    EXPECT_EQ(bar.List1.listCount(), 62); // read twice, never cleared
+    EXPECT_EQ(bar.List1.item(30), "extra line");
+}
+
+TEST_F(BarTest, AnEmptyFileEmptiesTheTextsAndStillRunsTheSetUp) {
+    writeFileBytes("");
+    frmSide& bar = loadBar();
+    const SettingsRecord& s = settings();
+    EXPECT_EQ(s.ShortcutName[0].text(), "");
+    EXPECT_EQ(s.ShortcutFolder[0].text(), "");
+    EXPECT_EQ(s.ShortcutGlyph[6].text(), "");
+    EXPECT_EQ(s.GlassAlpha, 240);
+    // The set-up ran as far as the empty light level: the captions are empty.
+    EXPECT_EQ(bar.Labels[0].caption(), "");
+    EXPECT_EQ(bar.Labels[0].foreColor(), rgb(224, 224, 224));
+    // Empty side and height count as the right edge and the full bar.
+    EXPECT_EQ(bar.left(), 20490 - 1590);
+    EXPECT_EQ(bar.frmeBar.height(), 10500);
+}
+
+TEST_F(BarTest, ABadOrMissingOpacityLineKeepsTheDefaultOpacity) {
+    std::vector<std::string> lines = defaultLines();
+    lines[20] = "&";
+    lines[28] = "200";
+    lines.resize(29); // no line 29
+    writeLines(lines);
+    frmSide& bar = loadBar();
+    EXPECT_EQ(settings().GlassAlpha, 240);
+    EXPECT_EQ(settings().ShortcutColor[6].number(), kWhite);  // the default stands
+    EXPECT_EQ(settings().ShortcutGlyph[0].text(), "&");       // no doubling on this path
+    EXPECT_EQ(bar.Labels[0].foreColor(), rgb(180, 180, 180)); // the set-up ran
+
+    lines = defaultLines();
+    lines[28] = "40000"; // beyond 16 bits
+    writeLines(lines);
+    program.unload<frmSide>();
+    loadBar();
+    EXPECT_EQ(settings().GlassAlpha, 240);
+}
+
+TEST_F(BarTest, AColourThatIsNotANumberStopsTheSetUpAtItsTile) {
+    std::vector<std::string> lines = defaultLines();
+    lines[12] = "78";
+    lines[13] = "255";
+    lines[14] = "rojo";
+    writeLines(lines);
+    frmSide& bar = loadBar();
+    EXPECT_EQ(bar.lblButton[0].foreColor(), 78u);
+    EXPECT_EQ(bar.lblButton[1].foreColor(), 255u);
+    EXPECT_EQ(bar.lblButton[2].foreColor(), kWhite);
+
+    // The glyphs of the set-up's last step are not reached either.
+    settings().ShortcutGlyph[3] = "J";
+    bar.eConfig();
+    EXPECT_EQ(bar.lblButton[3].caption(), "0");
+    settings().ShortcutColor[2] = 5111853;
+    bar.eConfig();
+    EXPECT_EQ(bar.lblButton[3].caption(), "J");
+}
+
+TEST_F(BarTest, HandEditedValuesNeverStopTheBar) {
+    std::vector<std::string> lines = defaultLines();
+    lines[18] = "500";  // caption grey limited to white
+    lines[19] = "izq";  // not a number: the right edge
+    lines[27] = "alto"; // not a number: the full bar
+    lines[13] = "-5";   // not a colour
+    writeLines(lines);
+    frmSide& bar = loadBar();
+    EXPECT_EQ(bar.Labels[0].foreColor(), rgb(255, 255, 255));
+    EXPECT_EQ(bar.left(), 20490 - 1590);
+    EXPECT_EQ(bar.frmeBar.height(), 10500);
+    EXPECT_EQ(bar.lblButton[0].foreColor(), kWhite);
+
+    lines[18] = "20"; // caption grey limited to black
+    lines[13] = "16777216";
+    writeLines(lines);
+    program.unload<frmSide>();
+    frmSide& again = loadBar();
+    EXPECT_EQ(again.Labels[0].foreColor(), rgb(0, 0, 0));
+    EXPECT_EQ(again.lblButton[1].foreColor(), kWhite);
+}
+
+struct Screen {
+    Twips height;
+    int fileFullHeight;
+    Twips panelHeight;
+    Twips panelTop;
+    int smallScreen;
+    bool settingsOnTile4;
+};
+
+class BarGeometry : public BarTest, public ::testing::WithParamInterface<Screen> {};
+
+TEST_P(BarGeometry, PanelAndTilesFollowTheScreenHeight) {
+    const Screen& p = GetParam();
+    desk.setScreenTwips(20490, p.height);
+    std::vector<std::string> lines = defaultLines();
+    lines[4] = "Cuatro";
+    lines[24] = "4";
+    lines[26] = "J";
+    lines[27] = std::to_string(p.fileFullHeight);
+    writeLines(lines);
+
+    frmSide& bar = loadBar();
+    EXPECT_EQ(bar.frmeBar.height(), p.panelHeight);
+    EXPECT_DOUBLE_EQ(bar.frmeBar.top(), p.panelTop);
+    EXPECT_EQ(bar.top(), -75);
+    EXPECT_EQ(bar.height(), p.height + 600);
+    EXPECT_EQ(program.module1.SmallScreen, p.smallScreen);
+    EXPECT_EQ(bar.Labels[4].caption(), p.settingsOnTile4 ? "Configuración" : "Cuatro");
+    EXPECT_EQ(bar.lblButton[4].caption(), p.settingsOnTile4 ? "J" : "4");
+    EXPECT_EQ(bar.Labels[6].caption(), "Configuración");
+    EXPECT_EQ(bar.LoadedScreenHeight, static_cast<std::int32_t>(p.height));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, BarGeometry,
+    ::testing::Values(Screen{11520, 1, 10500, 600, 0, false}, Screen{11520, 0, 7500, 2100, 0, true},
+                      Screen{10200, 1, 7500, 1440, 1, false}, Screen{10200, 0, 7500, 1440, 1, true},
+                      Screen{9255, 1, 7500, 967.5, 1, false}, Screen{9254, 1, 7500, 967, 1, true},
+                      Screen{9000, 1, 7500, 840, 1, true}, Screen{9000, 0, 7500, 840, 1, true}),
+    [](const ::testing::TestParamInfo<Screen>& info) {
+        return "Height" + std::to_string(static_cast<int>(info.param.height)) + "FullHeight" +
+               std::to_string(info.param.fileFullHeight);
+    });
+
+TEST_F(BarTest, SmallScreenStaysMarkedAcrossReloads) {
+    desk.setScreenTwips(20490, 9000);
+    loadBar();
+    program.unload<frmSide>();
+    desk.setScreenTwips(20490, 11520);
+    loadBar();
+    EXPECT_EQ(program.module1.SmallScreen, 1);
+}
+
+TEST_F(BarTest, LeftAndRightPlacement) {
+    std::vector<std::string> lines = defaultLines();
+    writeLines(lines);
+    frmSide& right = loadBar();
+    EXPECT_EQ(right.left(), 18900);
+    EXPECT_EQ(right.width(), 1);
+    EXPECT_EQ(right.LoadedScreenWidth, 20490);
+
+    lines[19] = "1";
+    writeLines(lines);
+    program.unload<frmSide>();
+    frmSide& left = loadBar();
+    EXPECT_EQ(left.left(), -45);
+    EXPECT_EQ(left.width(), 1);
+}
+
+TEST_F(BarTest, DoubleClickOnTheBackgroundEndsTheProgramButNotOnATile) {
+    frmSide& bar = loadBar();
+    desk.dblClick(bar.lblButton[2]);
+    desk.dblClick(bar.Labels[2]);
+    EXPECT_FALSE(desk.ended());
+    desk.dblClick(bar);
+    EXPECT_TRUE(desk.ended());
+    EXPECT_EQ(desk.runningTimers(), 0);
+}
+
+} // namespace
+} // namespace tavrin::testing

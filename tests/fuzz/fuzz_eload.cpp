@@ -1,0 +1,39 @@
+// Feeds arbitrary bytes to the bar as its settings file. Loading must never
+// crash, and once the bar has saved what it read, saving and loading again
+// must change nothing more.
+#include "app/program.h"
+#include "bar/frm_side.h"
+#include "platform/sim/sim_desktop.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+std::string saveAndReload(tavrin::Program& program) {
+    program.module1.eSave();
+    program.unload<tavrin::frmSide>();
+    program.form<tavrin::frmSide>().show();
+    return tavrin::settingsFileText(program.module1.Settings);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static tavrin::sim::SimDesktop desk;
+    {
+        std::ofstream out(desk.settingsFile(), std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    // Both sides of the small-screen limits.
+    desk.setScreenTwips(20490, size % 2 ? 9000 : 11520);
+    tavrin::Program program(desk);
+    program.form<tavrin::frmSide>().show();
+
+    saveAndReload(program);
+    const std::string settled = saveAndReload(program);
+    if (saveAndReload(program) != settled)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,105 @@
+// Writing the settings file, and reading back what was written.
+#include "bar_fixture.h"
+
+#include "platform/codepage.h"
+
+namespace tavrin::testing {
+namespace {
+
+std::string crlfJoined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+TEST_F(BarTest, TheDefaultsAreWrittenLineForLineInTheAnsiCodePage) {
+    loadBar();
+    settings().LeftSide = 0;
+    program.module1.eSave();
+    const std::string bytes = fileBytes();
+    EXPECT_EQ(bytes, cp1252FromUtf8(crlfJoined(defaultLines())));
+    EXPECT_NE(bytes.find("Im\xE1genes\r\n"), std::string::npos);
+    EXPECT_TRUE(desk.messageBoxes().empty());
+}
+
+TEST_F(BarTest, WhatIsWrittenReadsBackTheSame) {
+    loadBar();
+    SettingsRecord& s = settings();
+    s.ShortcutName[0] = "Canción ñ €";
+    s.ShortcutName[5] = "";
+    s.ShortcutFolder[5] = "D:\\Fotos de verano";
+    s.ShortcutColor[2] = 1776568;
+    s.LightLevel = "2e2";
+    s.LeftSide = 1;
+    s.ShortcutGlyph[1] = "&";
+    s.ShortcutGlyph[2] = "ü";
+    s.FullHeight = 0;
+    s.GlassAlpha = 200;
+    s.ShortcutColor[6] = 84737;
+    const std::string written = settingsFileText(s);
+    program.module1.eSave();
+
+    program.unload<frmSide>();
+    loadBar();
+    SettingsRecord back = settings();
+    EXPECT_EQ(back.ShortcutGlyph[1].text(), "&&");
+    back.ShortcutGlyph[1] = "&";
+    EXPECT_EQ(settingsFileText(back), written);
+}
+
+TEST_F(BarTest, AValueHoldingLineBreaksStaysOnItsLine) {
+    loadBar();
+    settings().ShortcutName[0] = "Dos\r\nlíneas\ny\r\rmás";
+    program.module1.eSave();
+    program.unload<frmSide>();
+    loadBar();
+    EXPECT_EQ(settings().ShortcutName[0].text(), "Dos líneas y más");
+    EXPECT_EQ(settings().ShortcutName[1].text(), "Personal");
+    EXPECT_EQ(settings().GlassAlpha, 240);
+    EXPECT_EQ(splitLines(desk.utf8FromAnsi(fileBytes())).size(), 30u);
+}
+
+TEST_F(BarTest, AFailedWriteLeavesTheOldFileAndSaysSoOnce) {
+    const std::string old = "old settings\r\n";
+    writeFileBytes(old);
+    loadBar();
+    const sim::MessageBoxCall expected{"No se puede guardar la configuración, revice que en "
+                                       "'C:\\File Programs' no esté protegido contra escritura.",
+                                       "Tavrin", MessageIcon::Critical};
+
+    desk.setWriteProtected(true);
+    program.module1.eSave();
+    ASSERT_EQ(desk.messageBoxes().size(), 1u);
+    EXPECT_EQ(desk.messageBoxes()[0].text, expected.text);
+    EXPECT_EQ(desk.messageBoxes()[0].caption, expected.caption);
+    EXPECT_EQ(desk.messageBoxes()[0].icon, expected.icon);
+    EXPECT_EQ(fileBytes(), old);
+
+    // A write that breaks off halfway through the new content.
+    desk.setWriteProtected(false);
+    desk.failWritesAfter(100);
+    const SettingsRecord kept = settings();
+    program.module1.eSave();
+    EXPECT_EQ(desk.messageBoxes().size(), 2u);
+    EXPECT_EQ(fileBytes(), old);
+    EXPECT_EQ(settings(), kept);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(desk.programFilesFolder()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    desk.failWritesAfter(std::nullopt);
+    program.module1.eSave();
+    EXPECT_EQ(desk.messageBoxes().size(), 2u);
+    EXPECT_EQ(fileBytes(), desk.ansiFromUtf8(settingsFileText(settings())));
+}
+
+TEST(SplitLines, EndsLinesAtCrLfCrOrLf) {
+    EXPECT_EQ(splitLines(""), std::vector<std::string>{});
+    EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+    EXPECT_EQ(splitLines("\n\r"), (std::vector<std::string>{"", ""}));
+}
+
+} // namespace
+} // namespace tavrin::testing

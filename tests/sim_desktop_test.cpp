@@ -1,0 +1,324 @@
+#include "platform/sim/sim_desktop.h"
+
+#include "platform/check_box.h"
+#include "platform/form_slot.h"
+#include "platform/frame.h"
+#include "platform/text_box.h"
+#include "platform/timer.h"
+
+#include <cctype>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace tavrin {
+namespace {
+
+class TestForm : public Form {
+  public:
+    explicit TestForm(WindowSystem& ws) : Form(ws) {
+        add(timer);
+        add(frame);
+        frame.add(inner);
+        add(text);
+        add(check);
+    }
+    ~TestForm() override {
+        if (destroyed)
+            *destroyed = true;
+    }
+    Timer timer;
+    Frame frame;
+    Timer inner; // inside the frame
+    TextBox text;
+    CheckBox check;
+    bool* destroyed = nullptr;
+};
+
+void start(Timer& timer, int interval) {
+    timer.setInterval(interval);
+    timer.setEnabled(true);
+}
+
+std::string readAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+TEST(SimDesktopTimers, CountdownFollowsEnabledAndInterval) {
+    sim::SimDesktop desk;
+    FormSlot<TestForm> slot;
+    TestForm& form = slot.get(desk);
+    int ticks = 0;
+    form.timer.onTimer = [&] { ++ticks; };
+    start(form.timer, 100);
+    EXPECT_EQ(desk.runningTimers(), 1);
+
+    desk.advance(60);
+    form.timer.setEnabled(true); // already enabled: countdown kept
+    desk.advance(40);
+    EXPECT_EQ(ticks, 1);
+
+    desk.advance(60);
+    form.timer.setEnabled(false); // countdown discarded
+    form.timer.setEnabled(true);
+    desk.advance(60);
+    EXPECT_EQ(ticks, 1);
+    desk.advance(40);
+    EXPECT_EQ(ticks, 2);
+
+    desk.advance(90);
+    form.timer.setInterval(50); // restarts a full interval of the new length
+    desk.advance(49);
+    EXPECT_EQ(ticks, 2);
+    desk.advance(1);
+    EXPECT_EQ(ticks, 3);
+
+    form.timer.onTimer = [&] {
+        ++ticks;
+        form.timer.setEnabled(false);
+    };
+    desk.advance(1000);
+    EXPECT_EQ(ticks, 4);
+    EXPECT_EQ(desk.runningTimers(), 0);
+}
+
+TEST(SimDesktopTimers, FireInDueOrderTiesInArmingOrder) {
+    sim::SimDesktop desk;
+    FormSlot<TestForm> slot;
+    TestForm& form = slot.get(desk);
+    std::string order;
+    form.timer.onTimer = [&] { order += 'A' + std::to_string(desk.elapsed()) + ' '; };
+    form.inner.onTimer = [&] { order += 'B' + std::to_string(desk.elapsed()) + ' '; };
+    start(form.timer, 50);  // the timer in the frame runs too
+    start(form.inner, 100); // armed after A, before A re-arms at 50
+    desk.advance(100);
+    EXPECT_EQ(order, "A50 B100 A100 ");
+    EXPECT_EQ(desk.elapsed(), 100);
+
+    // A timer started inside a handler counts from the handler's time.
+    form.timer.setEnabled(false);
+    form.inner.setEnabled(false);
+    order.clear();
+    form.timer.onTimer = [&] {
+        order += 'A' + std::to_string(desk.elapsed()) + ' ';
+        form.timer.setEnabled(false);
+        start(form.inner, 30);
+    };
+    start(form.timer, 10);
+    desk.advance(45);
+    EXPECT_EQ(order, "A110 B140 ");
+    EXPECT_EQ(desk.elapsed(), 145);
+}
+
+TEST(SimDesktopTimers, OneMillisecondTimerFiresOncePerMillisecond) {
+    sim::SimDesktop desk;
+    FormSlot<TestForm> slot;
+    TestForm& form = slot.get(desk);
+    int ticks = 0;
+    form.timer.onTimer = [&] { ++ticks; };
+    start(form.timer, 1);
+    desk.advance(500);
+    EXPECT_EQ(ticks, 500);
+    EXPECT_EQ(desk.now().second, 0);
+    EXPECT_EQ(desk.now().minute, 0);
+}
+
+TEST(SimDesktopForms, FormUnloadingItselfFromItsTimerIsFreedAfterTheHandler) {
+    sim::SimDesktop desk;
+    FormSlot<TestForm> slot;
+    TestForm& form = slot.get(desk);
+    form.show();
+    const WindowHandle handle = form.hWnd();
+    ASSERT_NE(desk.window(handle), nullptr);
+    EXPECT_TRUE(desk.window(handle)->visible);
+    EXPECT_EQ(desk.windowOf(form), desk.window(handle));
+
+    bool destroyed = false;
+    bool destroyedInHandler = true;
+    int innerTicks = 0;
+    form.destroyed = &destroyed;
+    form.timer.onTimer = [&] {
+        slot.unload();
+        destroyedInHandler = destroyed;
+        EXPECT_FALSE(form.loaded()); // still safe to touch
+    };
+    form.inner.onTimer = [&] { ++innerTicks; };
+    start(form.timer, 100);
+    start(form.inner, 100); // due at the same time, armed later
+    desk.advance(100);
+
+    EXPECT_FALSE(destroyedInHandler);
+    EXPECT_TRUE(destroyed);
+    EXPECT_EQ(innerTicks, 0);
+    EXPECT_EQ(desk.runningTimers(), 0);
+    EXPECT_EQ(desk.liveWindows(), 0);
+    const sim::WindowRecord* record = desk.window(handle);
+    ASSERT_NE(record, nullptr);
+    EXPECT_FALSE(record->alive);
+    EXPECT_FALSE(record->visible);
+    EXPECT_EQ(record->form, nullptr);
+    desk.advance(1000);
+    EXPECT_EQ(innerTicks, 0);
+}
+
+TEST(SimDesktopInput, TypingEditsAtTheCaret) {
+    sim::SimDesktop desk;
+    FormSlot<TestForm> slot;
+    TextBox& box = slot.get(desk).text;
+    std::vector<std::pair<std::string, int>> changes; // text and caret seen by Change
+    box.onChange = [&] { changes.emplace_back(box.text(), box.selStart()); };
+
+    desk.typeText(box, "ab");
+    box.setSelStart(1);
+    desk.typeText(box, "\xC3\xB1"); // ñ, one code point
+    EXPECT_EQ(box.text(), "a\xC3\xB1"
+                          "b");
+    EXPECT_EQ(box.selStart(), 2);
+    ASSERT_EQ(changes.size(), 3u);
+    EXPECT_EQ(changes[2], std::make_pair(box.text(), 2));
+
+    box.setMaxLength(3);
+    desk.typeKey(box, 'x');
+    EXPECT_EQ(box.text(), "a\xC3\xB1"
+                          "b");
+    desk.typeKey(box, 8);
+    EXPECT_EQ(box.text(), "ab");
+    EXPECT_EQ(box.selStart(), 1);
+    box.setSelStart(0);
+    desk.typeKey(box, 8); // nothing before the caret
+    EXPECT_EQ(box.text(), "ab");
+    EXPECT_EQ(changes.size(), 4u);
+
+    box.onKeyPress = [](int& key) { key = key == 'q' ? 0 : std::toupper(key); };
+    desk.typeText(box, "qz");
+    EXPECT_EQ(box.text(), "Zab");
+    EXPECT_EQ(box.selStart(), 1);
+    EXPECT_EQ(changes.size(), 5u);
+}
+
+TEST(SimDesktopInput, ClickTogglesCheckBoxAndStopsWhenTheFormGoes) {
+    sim::SimDesktop desk;
+    FormSlot<TestForm> slot;
+    TestForm& form = slot.get(desk);
+    std::string events;
+    form.check.onMouseDown = [&](const MouseArgs&) { events += 'D'; };
+    form.check.onMouseUp = [&](const MouseArgs&) { events += 'U'; };
+    form.check.onClick = [&] { events += 'C' + std::to_string(form.check.value()); };
+    desk.click(form.check);
+    EXPECT_EQ(events, "DUC1");
+
+    form.check.onMouseUp = [&](const MouseArgs&) {
+        events += 'U';
+        slot.unload();
+    };
+    events.clear();
+    desk.click(form.check);
+    EXPECT_EQ(events, "DU");
+    EXPECT_EQ(slot.ifLoaded(), nullptr);
+}
+
+TEST(SimDesktopInput, EndProgramStopsEverything) {
+    sim::SimDesktop desk;
+    FormSlot<TestForm> slot;
+    TestForm& form = slot.get(desk);
+    form.show();
+    int events = 0;
+    form.timer.onTimer = [&] { ++events; };
+    form.text.onKeyPress = [&](int&) { ++events; };
+    start(form.timer, 10);
+    desk.endProgram();
+    EXPECT_TRUE(desk.ended());
+    EXPECT_FALSE(desk.windowOf(form)->visible);
+    EXPECT_EQ(desk.runningTimers(), 0);
+    form.timer.setInterval(20); // re-arming is refused too
+    desk.advance(1000);
+    desk.typeKey(form.text, 'a');
+    desk.click(form.check);
+    EXPECT_EQ(events, 0);
+    EXPECT_EQ(form.text.text(), "");
+    EXPECT_EQ(form.check.value(), 0);
+}
+
+TEST(SimDesktopWindows, User32StandInsWorkOnLiveWindowsOnly) {
+    sim::SimDesktop desk;
+    FormSlot<TestForm> slot;
+    const WindowHandle hwnd = slot.get(desk).hWnd();
+    EXPECT_FALSE(desk.setLayeredWindowAttributes(hwnd, 0, 128, kLwaAlpha)); // not layered
+    EXPECT_EQ(desk.setWindowLong(hwnd, kGwlExStyle, kWsExLayered), 0);
+    EXPECT_EQ(desk.getWindowLong(hwnd, kGwlExStyle), kWsExLayered);
+    EXPECT_TRUE(desk.setLayeredWindowAttributes(hwnd, 0, 128, kLwaAlpha));
+    EXPECT_TRUE(desk.setWindowPos(hwnd, kHwndTopmost, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize));
+    EXPECT_EQ(desk.window(hwnd)->alpha, 128);
+    EXPECT_TRUE(desk.window(hwnd)->topmost);
+    EXPECT_EQ(desk.window(hwnd)->setWindowPosCalls, 1);
+    slot.unload();
+    EXPECT_EQ(desk.getWindowLong(hwnd, kGwlExStyle), 0);
+    EXPECT_EQ(desk.setWindowLong(hwnd, kGwlExStyle, 0), 0);
+}
+
+TEST(SimDesktopFiles, FailedWritesLeaveTheOldFileAlone) {
+    sim::SimDesktop desk;
+    const std::string path = desk.settingsFilePath();
+    EXPECT_EQ(desk.readFile(path), std::nullopt);
+    ASSERT_TRUE(desk.writeFileReplacing(path, std::string("old\r\n\0\xFF", 7)));
+    EXPECT_EQ(desk.readFile("c:\\PROGRAM FILES\\Norvane.txt"), std::string("old\r\n\0\xFF", 7));
+    EXPECT_EQ(desk.readFile("D:\\Norvane.txt"), std::nullopt);
+    EXPECT_FALSE(desk.writeFileReplacing("D:\\Norvane.txt", "x"));
+
+    auto filesInFolder = [&] {
+        return std::distance(std::filesystem::directory_iterator(desk.programFilesFolder()),
+                             std::filesystem::directory_iterator());
+    };
+    desk.setWriteProtected(true);
+    EXPECT_FALSE(desk.writeFileReplacing(path, "new content"));
+    desk.setWriteProtected(false);
+    desk.failWritesAfter(3);
+    EXPECT_FALSE(desk.writeFileReplacing(path, "new content"));
+    EXPECT_EQ(readAll(desk.settingsFile()), std::string("old\r\n\0\xFF", 7));
+    EXPECT_EQ(filesInFolder(), 1);
+
+    desk.setReadLocked(true);
+    EXPECT_EQ(desk.readFile(path), std::nullopt);
+    desk.setReadLocked(false);
+    desk.failWritesAfter(std::nullopt);
+    EXPECT_TRUE(desk.writeFileReplacing(path, "new content"));
+    EXPECT_EQ(desk.readFile(path), "new content");
+    EXPECT_EQ(filesInFolder(), 1);
+}
+
+TEST(SimDesktopSystem, UserNameAndClock) {
+    sim::SimDesktop desk;
+    std::string buffer(4, 'x');
+    EXPECT_TRUE(desk.getUserName(buffer)); // grows to hold the name and its NUL
+    EXPECT_EQ(buffer, std::string("invitado\0", 9));
+    desk.setUserName(std::nullopt);
+    buffer = std::string(16, 'x');
+    EXPECT_FALSE(desk.getUserName(buffer));
+    EXPECT_EQ(buffer, std::string(16, 'x'));
+
+    EXPECT_EQ(desk.longDate(), "domingo, 6 de diciembre de 2026");
+    EXPECT_EQ(desk.now().weekday, 0);
+    desk.advance(12 * 3600 * 1000 - 1000);
+    EXPECT_EQ(desk.now().hour, 23);
+    EXPECT_EQ(desk.now().second, 59);
+    desk.advance(1000);
+    EXPECT_EQ(desk.longDate(), "lunes, 7 de diciembre de 2026");
+    EXPECT_EQ(desk.now().hour, 0);
+
+    desk.setNow(LocalTime{2026, 12, 31, 23, 59, 59});
+    desk.advance(1000);
+    EXPECT_EQ(desk.longDate(), "viernes, 1 de enero de 2027");
+    desk.setNow(LocalTime{2028, 2, 29, 8, 0, 0});
+    EXPECT_EQ(desk.longDate(), "martes, 29 de febrero de 2028");
+    desk.setNow(LocalTime{2026, 12, 12, 8, 0, 0});
+    EXPECT_EQ(desk.longDate(), "s\xC3\xA1"
+                               "bado, 12 de diciembre de 2026");
+    desk.setLongDate("override");
+    EXPECT_EQ(desk.longDate(), "override");
+}
+
+} // namespace
+} // namespace tavrin
