@@ -1,0 +1,90 @@
+// Owning wrappers for the GDI and USER handles the window system creates,
+// so that every one of them is released exactly once.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace tavrin::win32 {
+
+template <class H, class Traits> class Unique {
+  public:
+    Unique() = default;
+    explicit Unique(H h) : h_(h) {}
+    ~Unique() { reset(); }
+    Unique(Unique&& other) noexcept : h_(std::exchange(other.h_, H{})) {}
+    Unique& operator=(Unique&& other) noexcept {
+        if (this != &other)
+            reset(std::exchange(other.h_, H{}));
+        return *this;
+    }
+    Unique(const Unique&) = delete;
+    Unique& operator=(const Unique&) = delete;
+
+    H get() const { return h_; }
+    explicit operator bool() const { return h_ != H{}; }
+    void reset(H h = H{}) {
+        if (h_ != H{})
+            Traits::release(h_);
+        h_ = h;
+    }
+    H release() { return std::exchange(h_, H{}); }
+
+  private:
+    H h_{};
+};
+
+struct GdiObjectTraits {
+    static void release(HGDIOBJ h) { DeleteObject(h); }
+};
+struct WindowTraits {
+    static void release(HWND h) { DestroyWindow(h); }
+};
+struct MemoryDcTraits {
+    static void release(HDC h) { DeleteDC(h); }
+};
+struct IconTraits {
+    static void release(HICON h) { DestroyIcon(h); }
+};
+
+using UniqueFont = Unique<HFONT, GdiObjectTraits>;
+using UniqueBrush = Unique<HBRUSH, GdiObjectTraits>;
+using UniquePen = Unique<HPEN, GdiObjectTraits>;
+using UniqueBitmap = Unique<HBITMAP, GdiObjectTraits>;
+using UniqueRegion = Unique<HRGN, GdiObjectTraits>;
+using UniqueWindow = Unique<HWND, WindowTraits>;
+using UniqueMemoryDc = Unique<HDC, MemoryDcTraits>;
+using UniqueIcon = Unique<HICON, IconTraits>;
+
+// A window's device context from GetDC, released on scope exit.
+class WindowDc {
+  public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
+// Selects an object into a device context and puts the old one back.
+class Selected {
+  public:
+    Selected(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+    ~Selected() { SelectObject(dc_, old_); }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+  private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+} // namespace tavrin::win32
