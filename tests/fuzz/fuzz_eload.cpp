@@ -21,7 +21,7 @@ std::string saveAndReload(tavrin::Program& program) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static tavrin::sim::SimDesktop desk;
+    tavrin::sim::SimDesktop desk;
     {
         std::ofstream out(desk.settingsFile(), std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));

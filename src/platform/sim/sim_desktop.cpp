@@ -418,6 +418,10 @@ std::unique_ptr<FormPeer> SimDesktop::createWindow(Form& form) {
 }
 
 void SimDesktop::retire(std::unique_ptr<Form> form) {
+    // Outside any event (a test driving a form directly) the forms retired
+    // before this one are done with; keep only the newest.
+    if (dispatchDepth_ == 0)
+        retired_.clear();
     retired_.push_back(std::move(form));
 }
 
