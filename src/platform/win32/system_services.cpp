@@ -1,0 +1,239 @@
+#include "system_services.h"
+
+#include "handles.h"
+#include "wide.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+namespace tavrin::win32 {
+namespace {
+
+struct FileTraits {
+    static void release(HANDLE h) { CloseHandle(h); }
+};
+using UniqueFile = Unique<HANDLE, FileTraits>;
+
+// The file calls report failure as INVALID_HANDLE_VALUE, the wrapper as null.
+UniqueFile openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
+    HANDLE h = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+    return UniqueFile(h == INVALID_HANDLE_VALUE ? nullptr : h);
+}
+
+// ReadFile and WriteFile take a DWORD count; larger amounts go in pieces.
+constexpr std::size_t kLargestTransfer = 1u << 30;
+
+HWND hwndOf(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+const char* orNull(const std::optional<std::string>& ansi) {
+    return ansi ? ansi->c_str() : nullptr;
+}
+
+// The icon the window shows in its title bar, or its class icon.
+HICON iconOf(HWND window) {
+    if (!window)
+        return nullptr;
+    auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+    if (!icon)
+        icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
+    return icon;
+}
+
+} // namespace
+
+Twips SystemServices::screenWidth() const {
+    return static_cast<Twips>(GetSystemMetrics(SM_CXSCREEN)) * kTwipsPerPixel;
+}
+
+Twips SystemServices::screenHeight() const {
+    return static_cast<Twips>(GetSystemMetrics(SM_CYSCREEN)) * kTwipsPerPixel;
+}
+
+bool SystemServices::getCursorPos(Point& p) {
+    POINT cursor;
+    if (!GetCursorPos(&cursor))
+        return false;
+    p.x = cursor.x;
+    p.y = cursor.y;
+    return true;
+}
+
+long SystemServices::getWindowLong(WindowHandle window, int index) {
+    return GetWindowLongA(hwndOf(window), index);
+}
+
+long SystemServices::setWindowLong(WindowHandle window, int index, long value) {
+    return SetWindowLongA(hwndOf(window), index, value);
+}
+
+bool SystemServices::setLayeredWindowAttributes(WindowHandle window, Color key, std::uint8_t alpha,
+                                                std::uint32_t flags) {
+    // A Color and a COLORREF share the same byte order.
+    return SetLayeredWindowAttributes(hwndOf(window), static_cast<COLORREF>(key), alpha, flags) !=
+           FALSE;
+}
+
+bool SystemServices::setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y,
+                                  int cx, int cy, unsigned flags) {
+    return SetWindowPos(hwndOf(window), hwndOf(insertAfter), x, y, cx, cy,
+                        flags | SWP_NOACTIVATE) != FALSE;
+}
+
+std::intptr_t
+SystemServices::shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
+                             const std::string& file, const std::optional<std::string>& parameters,
+                             const std::optional<std::string>& directory, int showCommand) {
+    auto ansi = [this](const std::optional<std::string>& utf8) -> std::optional<std::string> {
+        if (!utf8)
+            return std::nullopt;
+        return ansiFromUtf8(*utf8);
+    };
+    const std::optional<std::string> ansiVerb = ansi(verb);
+    const std::string ansiFile = ansiFromUtf8(file);
+    const std::optional<std::string> ansiParameters = ansi(parameters);
+    const std::optional<std::string> ansiDirectory = ansi(directory);
+    HINSTANCE result = ShellExecuteA(hwndOf(owner), orNull(ansiVerb), ansiFile.c_str(),
+                                     orNull(ansiParameters), orNull(ansiDirectory), showCommand);
+    return reinterpret_cast<std::intptr_t>(result);
+}
+
+void SystemServices::shellAbout(WindowHandle owner, const std::string& app,
+                                const std::string& otherStuff) {
+    const std::string ansiApp = ansiFromUtf8(app);
+    const std::string ansiOther = ansiFromUtf8(otherStuff);
+    ShellAboutA(hwndOf(owner), ansiApp.c_str(), ansiOther.c_str(), iconOf(hwndOf(owner)));
+}
+
+void SystemServices::messageBox(const std::string& text, const std::string& caption, MessageIcon) {
+    // Wide, so that the Spanish text shows exactly whatever the code page;
+    // task-modal, so that it blocks the program's windows although it has
+    // no owner.
+    MessageBoxW(nullptr, wideFromUtf8(text).c_str(), wideFromUtf8(caption).c_str(),
+                MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+bool SystemServices::getUserName(std::string& buffer) {
+    std::string ansi(buffer.size(), '\0');
+    auto size = static_cast<DWORD>(ansi.size());
+    if (!GetUserNameA(ansi.data(), &size))
+        return false;
+    // size counts the NUL the call wrote after the name.
+    ansi.resize(size > 0 ? size - 1 : 0);
+    ansi.resize(std::min(ansi.size(), ansi.find('\0')));
+    const std::string name = utf8FromAnsi(ansi);
+    // UTF-8 may need more bytes than the ANSI name did.
+    if (buffer.size() < name.size() + 1)
+        buffer.resize(name.size() + 1, ' ');
+    buffer.replace(0, name.size(), name);
+    buffer[name.size()] = '\0';
+    return true;
+}
+
+LocalTime SystemServices::now() const {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return LocalTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wDayOfWeek};
+}
+
+std::string SystemServices::longDate() const {
+    const int length =
+        GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, nullptr, 0);
+    if (length <= 0)
+        return {};
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    const int written =
+        GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, text.data(), length);
+    // The count includes the terminating NUL.
+    text.resize(written > 0 ? static_cast<std::size_t>(written) - 1 : 0);
+    return utf8FromWide(text);
+}
+
+std::string SystemServices::settingsFilePath() const {
+    return "C:\\Program Files\\Norvane.txt";
+}
+
+std::optional<std::string> SystemServices::readFile(const std::string& path) {
+    UniqueFile file = openFile(wideFromUtf8(path), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    if (!file)
+        return std::nullopt;
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const auto want = static_cast<DWORD>(std::min(bytes.size() - done, kLargestTransfer));
+        DWORD got = 0;
+        if (!ReadFile(file.get(), bytes.data() + done, want, &got, nullptr))
+            return std::nullopt;
+        if (got == 0)
+            break; // the file shrank while being read
+        done += got;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+bool SystemServices::writeFileReplacing(const std::string& path, const std::string& bytes) {
+    const std::wstring target = wideFromUtf8(path);
+    const std::wstring temp = target + L".new";
+    // Windows refuses to replace a read-only file; say so before writing
+    // anything, and the same on systems that would replace it anyway.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
+    auto fail = [&] {
+        DeleteFileW(temp.c_str());
+        return false;
+    };
+    UniqueFile file = openFile(temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    if (!file)
+        return fail();
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const auto want = static_cast<DWORD>(std::min(bytes.size() - done, kLargestTransfer));
+        DWORD put = 0;
+        if (!WriteFile(file.get(), bytes.data() + done, want, &put, nullptr) || put == 0)
+            return fail();
+        done += put;
+    }
+    // The new content must be on the disk before it replaces the old one.
+    if (!FlushFileBuffers(file.get()))
+        return fail();
+    if (!CloseHandle(file.release()))
+        return fail();
+    if (!MoveFileExW(temp.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return fail();
+    return true;
+}
+
+std::string SystemServices::ansiFromUtf8(const std::string& utf8) const {
+    const std::wstring wide = wideFromUtf8(utf8);
+    if (wide.empty())
+        return {};
+    // Without this flag Windows writes a look-alike ("L" for "Ł"), which
+    // would name a different folder; '?' names none. A UTF-8 code page
+    // takes no such flag and lacks no character.
+    const DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const int size = static_cast<int>(wide.size());
+    const int n =
+        WideCharToMultiByte(CP_ACP, flags, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    if (n <= 0)
+        return {};
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, flags, wide.data(), size, out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+std::string SystemServices::utf8FromAnsi(const std::string& ansi) const {
+    return utf8FromWide(wideFromCodePage(CP_ACP, ansi));
+}
+
+} // namespace tavrin::win32

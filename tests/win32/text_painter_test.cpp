@@ -1,0 +1,519 @@
+// The text painter on the real GDI: text is drawn into a 32-bit bitmap and
+// judged by its pixels.
+#include "platform/codepage.h"
+#include "platform/win32/font_cache.h"
+#include "platform/win32/font_catalog.h"
+#include "platform/win32/font_chooser.h"
+#include "platform/win32/font_utf16.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/text_painter.h"
+#include "platform/win32/wingdings_codes.h"
+#include "platform/win32/wingdings_table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace tavrin::win32 {
+namespace {
+
+const Font kGlyphFont{"Wingdings", 45, 700, false, false, true};
+const Font kCaptionFont{"Segoe UI", 11.25, 400, false, false, false};
+constexpr Color kBackground = rgb(20, 20, 20); // the bar's own
+constexpr Color kInk = rgb(255, 255, 255);
+// A character no installed font has: drawn, it is some font's "missing
+// glyph" box.
+const std::string kUnknownCharacter = "\xF4\x8F\xBF\xBD"; // U+10FFFD
+
+// Where the tests leave a picture of what they drew, when asked to.
+constexpr const char* kShotDirVariable = "TAVRIN_TEXT_SHOTS";
+
+struct InkBox {
+    int count = 0;
+    int left = 0, top = 0, right = 0, bottom = 0; // right and bottom exclusive
+};
+
+// A top-down 32-bit bitmap selected into a memory DC.
+class Canvas {
+  public:
+    Canvas(int width, int height)
+        : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        pixels_ = static_cast<std::uint32_t*>(bits);
+        old_ = SelectObject(dc_.get(), bitmap_.get());
+        fill(kBackground);
+    }
+    ~Canvas() { SelectObject(dc_.get(), old_); }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC dc() const { return dc_.get(); }
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+    void fill(Color color) {
+        GdiFlush();
+        std::fill(pixels_, pixels_ + width_ * height_, bitmapColor(color));
+    }
+    // A pixel as a Color (red in the low byte).
+    Color at(int x, int y) const {
+        GdiFlush();
+        const std::uint32_t p = pixels_[y * width_ + x];
+        return rgb((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    // The pixels that differ from the background, within a rectangle.
+    InkBox ink(const RECT& within) const {
+        InkBox box{0, within.right, within.bottom, within.left, within.top};
+        for (int y = within.top; y < within.bottom; ++y)
+            for (int x = within.left; x < within.right; ++x)
+                if (at(x, y) != kBackground) {
+                    ++box.count;
+                    box.left = std::min(box.left, x);
+                    box.top = std::min(box.top, y);
+                    box.right = std::max(box.right, x + 1);
+                    box.bottom = std::max(box.bottom, y + 1);
+                }
+        return box;
+    }
+    InkBox ink() const { return ink(RECT{0, 0, width_, height_}); }
+    // Pixels where the two canvases differ.
+    int differences(const Canvas& other) const {
+        int n = 0;
+        for (int y = 0; y < height_; ++y)
+            for (int x = 0; x < width_; ++x)
+                n += at(x, y) != other.at(x, y);
+        return n;
+    }
+    void saveBmp(const std::string& path) const {
+        GdiFlush();
+        BITMAPFILEHEADER file{};
+        BITMAPINFOHEADER info{};
+        info.biSize = sizeof info;
+        info.biWidth = width_;
+        info.biHeight = -height_;
+        info.biPlanes = 1;
+        info.biBitCount = 32;
+        info.biCompression = BI_RGB;
+        const DWORD bytes = static_cast<DWORD>(width_ * height_ * 4);
+        file.bfType = 0x4D42; // "BM"
+        file.bfOffBits = sizeof file + sizeof info;
+        file.bfSize = file.bfOffBits + bytes;
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(&file), sizeof file);
+        out.write(reinterpret_cast<const char*>(&info), sizeof info);
+        out.write(reinterpret_cast<const char*>(pixels_), bytes);
+    }
+
+  private:
+    static std::uint32_t bitmapColor(Color c) {
+        return static_cast<std::uint32_t>(redOf(c) << 16 | greenOf(c) << 8 | blueOf(c));
+    }
+
+    int width_, height_;
+    UniqueMemoryDc dc_;
+    UniqueBitmap bitmap_;
+    std::uint32_t* pixels_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+};
+
+std::wstring faceOf(HFONT font) {
+    UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    Selected selected(dc.get(), font);
+    wchar_t face[LF_FACESIZE] = {};
+    GetTextFaceW(dc.get(), LF_FACESIZE, face);
+    return face;
+}
+
+// Wine's own Wingdings, which has a few dozen of the glyphs and not the
+// folder, made available to this process for the object's life when no
+// Wingdings is installed and Wine's file is at hand.
+class WineWingdings {
+  public:
+    WineWingdings()
+        : added_(!FontCatalog::installed().has(L"Wingdings") &&
+                 AddFontResourceExW(kPath, FR_PRIVATE, nullptr) > 0) {}
+    ~WineWingdings() {
+        if (added_)
+            RemoveFontResourceExW(kPath, FR_PRIVATE, nullptr);
+    }
+    WineWingdings(const WineWingdings&) = delete;
+    WineWingdings& operator=(const WineWingdings&) = delete;
+    bool added() const { return added_; }
+
+  private:
+    static constexpr const wchar_t* kPath = L"Z:\\usr\\share\\wine\\fonts\\wingding.ttf";
+    bool added_;
+};
+
+// The tile's glyph, 45-point bold Wingdings "0", against the missing-glyph
+// box the same font draws for a character it cannot show.
+void expectFolderGlyph() {
+    TextPainter painter;
+    const RECT tile{0, 0, 106, 100};
+    Canvas folder(106, 100);
+    painter.draw(folder.dc(), kGlyphFont, "0", tile, Alignment::Center, kInk);
+    Canvas missing(106, 100);
+    painter.draw(missing.dc(), kGlyphFont, kUnknownCharacter, tile, Alignment::Center, kInk);
+
+    const InkBox glyph = folder.ink();
+    // A folder at 60 pixels to the em is some 50 by 40 pixels, most of it ink.
+    constexpr int kSizeableGlyphInk = 600;
+    constexpr int kSizeableGlyphSide = 30;
+    EXPECT_GT(glyph.count, kSizeableGlyphInk);
+    EXPECT_GT(glyph.right - glyph.left, kSizeableGlyphSide);
+    EXPECT_GT(glyph.bottom - glyph.top, kSizeableGlyphSide);
+    // A folder lies on its side, unlike the digit or a missing-glyph box.
+    EXPECT_GT(glyph.right - glyph.left, glyph.bottom - glyph.top);
+    // Far from a box outline, whatever the box looks like.
+    EXPECT_GT(folder.differences(missing), glyph.count / 2);
+    // Centred in the tile, within rounding of the glyph's side bearings.
+    constexpr int kCentringSlack = 4;
+    EXPECT_NEAR(glyph.left, tile.right - glyph.right, kCentringSlack);
+    // The folder glyph differs from its neighbour, the open folder.
+    Canvas open(106, 100);
+    painter.draw(open.dc(), kGlyphFont, "1", tile, Alignment::Center, kInk);
+    EXPECT_GT(folder.differences(open), 0);
+}
+
+// Whether Wingdings is missing or, like Wine's own, lacks the folder.
+TEST(TextPainter, FolderGlyphIsDrawnAsAGlyphNotAsTheMissingGlyphBox) {
+    {
+        SCOPED_TRACE("fonts as installed");
+        expectFolderGlyph();
+    }
+    WineWingdings wine;
+    if (wine.added()) {
+        SCOPED_TRACE("with Wine's Wingdings");
+        expectFolderGlyph();
+    }
+}
+
+TEST(TextPainter, CaptionIsDrawnInsideItsBoxAndAlignedAsAsked) {
+    TextPainter painter;
+    const RECT box{10, 5, 116, 30}; // a tile caption, 106 by 25 pixels
+    Canvas canvas(126, 40);
+    const RECT whole{0, 0, canvas.width(), canvas.height()};
+    // Within a couple of pixels: ink is symmetric but for side bearings.
+    constexpr int kSlack = 2;
+
+    painter.draw(canvas.dc(), kCaptionFont, "Imágenes", box, Alignment::Center, kInk);
+    InkBox centred = canvas.ink(whole);
+    ASSERT_GT(centred.count, 0);
+    EXPECT_GE(centred.left, box.left);
+    EXPECT_LE(centred.right, box.right);
+    EXPECT_GE(centred.top, box.top);
+    EXPECT_LE(centred.bottom, box.bottom);
+    EXPECT_NEAR(centred.left - box.left, box.right - centred.right, kSlack);
+    // The accent rises above the other letters but stays in the box.
+    EXPECT_LT(centred.top, box.top + (box.bottom - box.top) / 2);
+
+    canvas.fill(kBackground);
+    painter.draw(canvas.dc(), kCaptionFont, "Imágenes", box, Alignment::Left, kInk);
+    const InkBox left = canvas.ink(whole);
+    EXPECT_GE(left.left, box.left);
+    EXPECT_LE(left.left, box.left + kSlack);
+    EXPECT_EQ(left.count, centred.count);
+
+    canvas.fill(kBackground);
+    painter.draw(canvas.dc(), kCaptionFont, "Imágenes", box, Alignment::Right, kInk);
+    const InkBox right = canvas.ink(whole);
+    EXPECT_LE(right.right, box.right);
+    EXPECT_GE(right.right, box.right - kSlack);
+
+    // The ink is the colour asked for, on a background left as it was.
+    bool sawInkColour = false;
+    for (int y = right.top; y < right.bottom; ++y)
+        for (int x = right.left; x < right.right; ++x)
+            sawInkColour = sawInkColour || canvas.at(x, y) == kInk;
+    EXPECT_TRUE(sawInkColour);
+    EXPECT_EQ(canvas.at(box.left, box.bottom - 1), kBackground);
+}
+
+// Text too big for its box, drawn in the middle of a larger bitmap: every
+// inked pixel lies in the box, whether the text goes through the plain
+// path, the glyph path or the shaped path beyond the Basic Multilingual
+// Plane.
+TEST(TextPainter, NothingIsDrawnOutsideTheBox) {
+    TextPainter painter;
+    const RECT box{40, 30, 80, 50};
+    struct Case {
+        Font font;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {kCaptionFont, "Configuración Documentos Imágenes Música"},
+        {kGlyphFont, "0"},
+        {kGlyphFont, "01J"},
+        {kCaptionFont, "\xF0\x9F\x97\x80 Carpeta"}, // U+1F5C0 FOLDER, then text
+    };
+    for (Alignment alignment : {Alignment::Left, Alignment::Center, Alignment::Right})
+        for (const Case& c : cases) {
+            Canvas canvas(120, 80);
+            painter.draw(canvas.dc(), c.font, c.text, box, alignment, kInk);
+            const InkBox ink = canvas.ink();
+            SCOPED_TRACE(c.text);
+            ASSERT_GT(ink.count, 0);
+            EXPECT_EQ(ink.count, canvas.ink(box).count);
+        }
+}
+
+// measure() covers what draw() inks, for each way text is drawn; the
+// caller's "&" reaches the screen as it is.
+TEST(TextPainter, MeasureCoversTheDrawnText) {
+    TextPainter painter;
+    Canvas canvas(300, 120);
+    struct Case {
+        Font font;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {kCaptionFont, "Imágenes"},
+        {kCaptionFont, "Configuración"},
+        {kGlyphFont, "0"},
+        {kGlyphFont, "01"},
+        {kCaptionFont, "\xF0\x9F\x97\x80 Carpeta"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const SIZE size = painter.measure(canvas.dc(), c.font, c.text);
+        canvas.fill(kBackground);
+        painter.draw(canvas.dc(), c.font, c.text, RECT{0, 0, canvas.width(), canvas.height()},
+                     Alignment::Left, kInk);
+        const InkBox ink = canvas.ink();
+        ASSERT_GT(ink.count, 0);
+        EXPECT_LE(ink.right, size.cx);
+        EXPECT_LE(ink.bottom, size.cy);
+        // Not wildly more than the ink either: a line's height at most
+        // twice the ink's, the width within the side bearings.
+        EXPECT_LE(size.cy, 2 * ink.bottom + 4);
+        EXPECT_LE(size.cx, ink.right + size.cy / 2);
+    }
+    const SIZE plain = painter.measure(canvas.dc(), kCaptionFont, "AB");
+    const SIZE ampersand = painter.measure(canvas.dc(), kCaptionFont, "A&B");
+    EXPECT_GT(ampersand.cx, plain.cx);
+    EXPECT_EQ(ampersand.cy, plain.cy);
+    EXPECT_EQ(painter.measure(canvas.dc(), kCaptionFont, "").cx, 0);
+}
+
+TEST(TextPainter, PlainTextWrapsAtWordsWithinTheBox) {
+    TextPainter painter;
+    Canvas canvas(106, 100);
+    const SIZE line = painter.measure(canvas.dc(), kCaptionFont, "Imágenes");
+    const RECT narrow{0, 0, line.cx + 4, canvas.height()};
+    painter.draw(canvas.dc(), kCaptionFont, "Imágenes Imágenes", narrow, Alignment::Left, kInk);
+    const InkBox ink = canvas.ink();
+    EXPECT_GT(ink.bottom, line.cy); // a second line
+    EXPECT_LE(ink.right, narrow.right);
+}
+
+// The painter leaves the DC as it found it: font, colours, clip region.
+TEST(TextPainter, DrawingLeavesTheDeviceContextAsItWas) {
+    TextPainter painter;
+    Canvas canvas(106, 100);
+    HGDIOBJ font = GetCurrentObject(canvas.dc(), OBJ_FONT);
+    SetTextColor(canvas.dc(), rgb(1, 2, 3));
+    SetBkMode(canvas.dc(), OPAQUE);
+    for (const std::string& text : {std::string("Documentos"), std::string("0")}) {
+        painter.draw(canvas.dc(), text == "0" ? kGlyphFont : kCaptionFont, text,
+                     RECT{10, 10, 20, 20}, Alignment::Center, kInk);
+        painter.measure(canvas.dc(), text == "0" ? kGlyphFont : kCaptionFont, text);
+        EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), font);
+        EXPECT_EQ(GetTextColor(canvas.dc()), rgb(1, 2, 3));
+        EXPECT_EQ(GetBkMode(canvas.dc()), OPAQUE);
+        RECT clip{};
+        EXPECT_EQ(GetClipBox(canvas.dc(), &clip), SIMPLEREGION);
+        EXPECT_EQ(clip.right - clip.left, canvas.width());
+    }
+}
+
+// What real controls show for symbol text round-trips to the program's
+// characters for every code; other fonts pass text through untouched.
+TEST(TextPainter, ControlTextRoundTripsEveryWingdingsCode) {
+    TextPainter painter;
+    const WingdingsCodes codes;
+    std::string all;
+    for (int code = kFirstWingdingsCode; code < kLastWingdingsCode; ++code) {
+        std::string one;
+        appendUtf8(one, codes.characterOf(code));
+        EXPECT_EQ(painter.programText(kGlyphFont, painter.controlText(kGlyphFont, one)), one)
+            << "code " << code;
+        all += one;
+    }
+    EXPECT_EQ(painter.programText(kGlyphFont, painter.controlText(kGlyphFont, all)), all);
+
+    const std::string caption = "Configuración \xF0\x9F\x97\x80 &Equipo";
+    EXPECT_EQ(painter.controlText(kCaptionFont, caption),
+              L"Configuraci\u00F3n \xD83D\xDDC0 &Equipo");
+    EXPECT_EQ(painter.programText(kCaptionFont, painter.controlText(kCaptionFont, caption)),
+              caption);
+}
+
+// Where the symbol font's glyphs fall back, controls show the Unicode
+// equivalents in the fallback font, which has the folder.
+TEST(TextPainter, ControlsShowFallingBackSymbolsInTheFallbackFont) {
+    TextPainter painter;
+    FontChooser chooser(FontCatalog::installed());
+    if (!chooser.symbolFallsBack(kGlyphFont)) {
+        EXPECT_EQ(painter.controlText(kGlyphFont, "0"), L"0");
+        EXPECT_EQ(faceOf(painter.controlFont(kGlyphFont)), L"Wingdings");
+        return;
+    }
+    EXPECT_EQ(painter.controlText(kGlyphFont, "01"), L"\xD83D\xDDC0\xD83D\xDDC1");
+    FontCache cache;
+    EXPECT_TRUE(cache.hasGlyph(painter.controlFont(kGlyphFont), U'\U0001F5C0'));
+    EXPECT_NE(faceOf(painter.controlFont(kGlyphFont)), L"Wingdings");
+}
+
+TEST(FontCatalog, InstalledFontsOrTheirStandInsAreChosen) {
+    const FontCatalog installed = FontCatalog::installed();
+    TextPainter painter;
+    const Font calibri{"Calibri", 11, 400, false, false, false};
+    const std::wstring calibriFace = faceOf(painter.controlFont(calibri));
+    if (installed.has(L"Calibri")) {
+        EXPECT_EQ(calibriFace, L"Calibri");
+    } else {
+        ASSERT_TRUE(installed.has(L"Carlito"));
+        EXPECT_EQ(calibriFace, L"Carlito");
+    }
+    // Segoe UI, or a stand-in that is installed (never the font mapper's
+    // own guess).
+    EXPECT_TRUE(installed.has(faceOf(painter.controlFont(kCaptionFont))));
+
+    const FontCatalog wineLike({L"Liberation Sans", L"DejaVu Sans", L"Carlito", L"Symbola"});
+    EXPECT_EQ(wineLike.textFace(L"Calibri", 400, false).face, L"Carlito");
+    EXPECT_EQ(wineLike.textFace(L"Segoe UI", 700, false).face, L"Liberation Sans");
+    EXPECT_EQ(wineLike.textFace(L"Segoe UI", 700, false).weight, 700);
+    const FaceChoice light = wineLike.textFace(L"Segoe UI Light", 400, false);
+    EXPECT_EQ(light.face, L"Liberation Sans");
+    EXPECT_EQ(light.weight, 300);
+    EXPECT_TRUE(wineLike.textFace(L"Wingdings", 700, true).face.empty());
+    EXPECT_EQ(wineLike.glyphFallbacks(), std::vector<std::wstring>({L"Symbola", L"DejaVu Sans"}));
+
+    const FontCatalog windowsLike(
+        {L"segoe ui", L"Segoe UI Light", L"Calibri", L"Wingdings", L"Segoe UI Symbol", L"Selawik"});
+    EXPECT_EQ(windowsLike.textFace(L"Segoe UI", 400, false).face, L"Segoe UI");
+    EXPECT_EQ(windowsLike.textFace(L"Segoe UI Light", 300, false).face, L"Segoe UI Light");
+    EXPECT_EQ(windowsLike.textFace(L"Calibri", 400, false).face, L"Calibri");
+    EXPECT_EQ(windowsLike.textFace(L"Wingdings", 700, true).face, L"Wingdings");
+    EXPECT_EQ(windowsLike.glyphFallbacks().front(), L"Segoe UI Symbol");
+    // A font the program names that nothing stands in for goes to the
+    // font mapper as named.
+    EXPECT_EQ(windowsLike.textFace(L"Courier New", 400, false).face, L"Courier New");
+}
+
+// A Wingdings that has some glyphs and lacks others, like Wine's own: each
+// character is drawn from Wingdings where it has the glyph and from the
+// fallback where it does not.
+TEST(FontChooser, EachSymbolFallsBackOnItsOwn) {
+    WineWingdings wine;
+    FontChooser chooser(FontCatalog::installed());
+    HFONT wingdings = chooser.chosenFont(kGlyphFont);
+    if (!wingdings)
+        GTEST_SKIP() << "no Wingdings to try";
+    ASSERT_EQ(faceOf(wingdings), L"Wingdings");
+
+    FontCache cache;
+    const WingdingsCodes codes;
+    int present = 0, absent = 0;
+    for (int code = kFirstWingdingsCode; code < kLastWingdingsCode; ++code) {
+        const bool has = cache.hasGlyph(wingdings, static_cast<char32_t>(code)) ||
+                         cache.hasGlyph(wingdings, 0xF000 + static_cast<char32_t>(code));
+        std::string text;
+        appendUtf8(text, codes.characterOf(code));
+        const std::vector<FontRun> runs = chooser.runs(kGlyphFont, text);
+        ASSERT_EQ(runs.size(), 1u);
+        SCOPED_TRACE(code);
+        if (has) {
+            ++present;
+            EXPECT_EQ(runs[0].font, wingdings);
+        } else {
+            ++absent;
+            EXPECT_NE(runs[0].font, wingdings);
+            std::wstring equivalent;
+            appendUtf16(equivalent, unicodeFromWingdings(code));
+            EXPECT_EQ(runs[0].text, equivalent);
+        }
+    }
+    EXPECT_GT(present, 0);
+    EXPECT_EQ(chooser.symbolFallsBack(kGlyphFont), absent > 0);
+    if (wine.added()) {
+        EXPECT_TRUE(chooser.symbolFallsBack(kGlyphFont));
+        EXPECT_FALSE(cache.hasGlyph(wingdings, U'0'));
+        EXPECT_TRUE(cache.hasGlyph(wingdings, U'n')); // the black square
+    }
+}
+
+// Glyph lookup tells a font's own glyphs from its missing-glyph box, in the
+// Basic Multilingual Plane and beyond it.
+TEST(FontCache, KnowsWhichCharactersAFontHas) {
+    const FontCatalog installed = FontCatalog::installed();
+    ASSERT_FALSE(installed.glyphFallbacks().empty());
+    FontCache cache;
+    const FaceChoice sans = installed.textFace(L"Segoe UI", 400, false);
+    HFONT text = cache.font(FontRequest{sans.face, -15, sans.weight});
+    HFONT symbols = cache.font(FontRequest{installed.glyphFallbacks().front(), -15, 400});
+    EXPECT_TRUE(cache.hasGlyph(text, U'A'));
+    EXPECT_TRUE(cache.hasGlyph(text, U'\u00E1'));
+    EXPECT_FALSE(cache.hasGlyph(text, U'\uE000'));
+    EXPECT_FALSE(cache.hasGlyph(text, U'\U0001F5C0'));
+    EXPECT_FALSE(cache.hasGlyph(symbols, U'\U0010FFFD'));
+    EXPECT_TRUE(cache.hasGlyph(symbols, U'\U0001F5C0'));
+    EXPECT_TRUE(cache.hasGlyph(symbols, U'\u2702'));
+    // A font of another size is another font.
+    EXPECT_NE(cache.font(FontRequest{sans.face, -16, sans.weight}), text);
+    EXPECT_EQ(cache.font(FontRequest{sans.face, -15, sans.weight}), text);
+}
+
+TEST(WingdingsCodes, ProgramCharactersPrivateUseAndEquivalentsAgree) {
+    const WingdingsCodes codes;
+    EXPECT_EQ(codes.codeOf(U'0'), '0');
+    EXPECT_EQ(codes.codeOf(0xF030), '0');
+    EXPECT_EQ(codes.characterOf(0x80), U'\u20AC'); // the settings file's byte, read as 1252
+    EXPECT_EQ(codes.codeOf(U'\u20AC'), 0x80);
+    EXPECT_EQ(codes.codeOf(U'\u0101'), -1); // not a Windows-1252 character
+    EXPECT_EQ(unicodeFromWingdings('0'), U'\U0001F5C0');
+    EXPECT_EQ(unicodeFromWingdings('1'), U'\U0001F5C1');
+    EXPECT_EQ(unicodeFromWingdings(255), 0u);
+    EXPECT_EQ(wingdingsFromUnicode(U'\U0001F5C0'), '0');
+    for (int code = kFirstWingdingsCode; code <= kLastWingdingsCode; ++code) {
+        EXPECT_EQ(codes.codeOf(codes.characterOf(code)), code);
+        if (unicodeFromWingdings(code) != 0) {
+            EXPECT_EQ(wingdingsFromUnicode(unicodeFromWingdings(code)), code);
+        }
+    }
+    EXPECT_EQ(fontHeightFromPoints(11.25), -15);
+    EXPECT_EQ(fontHeightFromPoints(45), -60);
+    EXPECT_EQ(fontHeightFromPoints(8.25), -11);
+}
+
+// One of the bar's tiles, the folder over its caption, saved for a person
+// to look at when TAVRIN_TEXT_SHOTS names a directory.
+TEST(TextPainter, TileLooksLikeTheBars) {
+    TextPainter painter;
+    Canvas tile(106, 100);
+    painter.draw(tile.dc(), kGlyphFont, "0", RECT{0, 0, 106, 100}, Alignment::Center, kInk);
+    constexpr Color kCaptionGrey = 0xE0E0E0;
+    painter.draw(tile.dc(), kCaptionFont, "Documentos", RECT{0, 64, 106, 89}, Alignment::Center,
+                 kCaptionGrey);
+    // Glyph and caption each ink their part of the tile.
+    EXPECT_GT(tile.ink(RECT{0, 0, 106, 60}).count, 0);
+    EXPECT_GT(tile.ink(RECT{0, 66, 106, 89}).count, 0);
+    if (const char* dir = std::getenv(kShotDirVariable))
+        tile.saveBmp(std::string(dir) + "\\tile-documentos.bmp");
+}
+
+} // namespace
+} // namespace tavrin::win32
