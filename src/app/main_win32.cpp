@@ -1,6 +1,28 @@
-// Placeholder until the Win32 window system lands.
+// The program's start on Windows: the real window system, the program's
+// first window, and the message loop until the program ends.
+#include "app/program.h"
+#include "bar/frm_side.h"
+#include "platform/win32/win32_desktop.h"
+
 #include <windows.h>
 
+#include <commctrl.h>
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    tavrin::win32::Win32Desktop desktop;
+    tavrin::Program program(desktop);
+    {
+        // Handlers run inside the start too; what they unload waits for it.
+        tavrin::win32::Dispatcher::Scope scope(desktop.dispatcher());
+        program.start();
+    }
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
     return 0;
 }

@@ -1,0 +1,46 @@
+#include "dispatcher.h"
+
+#include "form_host.h"
+
+#include <utility>
+
+namespace tavrin::win32 {
+
+Dispatcher::Dispatcher() = default;
+
+Dispatcher::~Dispatcher() {
+    releaseAll();
+}
+
+void Dispatcher::retire(std::unique_ptr<Form> form) {
+    // Outside any handler the forms retired before this one are done with;
+    // the newest may still be in use by the code that unloaded it.
+    if (depth_ == 0)
+        release();
+    retired_.push_back(std::move(form));
+}
+
+void Dispatcher::bury(std::unique_ptr<FormHost> host) {
+    buried_.push_back(std::move(host));
+    if (depth_ == 0)
+        release();
+}
+
+void Dispatcher::release() {
+    // Destroying windows sends messages, whose handling may end here again:
+    // take the lists first so that such a nested call finds them empty.
+    // Windows go before the forms whose controls they showed.
+    auto hosts = std::move(buried_);
+    buried_.clear();
+    hosts.clear();
+    auto forms = std::move(retired_);
+    retired_.clear();
+    forms.clear();
+}
+
+void Dispatcher::releaseAll() {
+    while (!buried_.empty() || !retired_.empty())
+        release();
+}
+
+} // namespace tavrin::win32

@@ -1,0 +1,156 @@
+#include "form_host.h"
+
+#include "pixels.h"
+#include "timer_peer.h"
+#include "wide.h"
+#include "win32_desktop.h"
+
+#include <stdexcept>
+
+namespace tavrin::win32 {
+namespace {
+
+DWORD styleOf(const Form& form) {
+    DWORD style = WS_CLIPCHILDREN;
+    if (form.border() == FormBorder::None)
+        return style | WS_POPUP;
+    // A fixed single border with the close box only.
+    return style | WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+}
+
+DWORD exStyleOf(const Form& form) {
+    DWORD exStyle = 0;
+    if (!form.showInTaskbar())
+        exStyle |= WS_EX_TOOLWINDOW;
+    if (form.border() == FormBorder::None)
+        exStyle |= WS_EX_NOACTIVATE;
+    return exStyle;
+}
+
+RECT outerRect(const Form& form) {
+    const int left = pixelsFromTwips(form.left());
+    const int top = pixelsFromTwips(form.top());
+    return RECT{left, top, left + sizePixelsFromTwips(form.width()),
+                top + sizePixelsFromTwips(form.height())};
+}
+
+// A centred form stands in the middle of the screen; the form's own
+// position follows, so that the program reads where it is.
+void centre(Form& form, const WindowSystem& ws) {
+    const Twips left = (ws.screenWidth() - form.width()) / 2;
+    const Twips top = (ws.screenHeight() - form.height()) / 2;
+    form.move(left < 0 ? 0 : left, top < 0 ? 0 : top, form.width(), form.height());
+}
+
+} // namespace
+
+HWND createFormWindow(Win32Desktop& desktop, Form& form) {
+    if (form.centred())
+        centre(form, desktop);
+    const RECT r = outerRect(form);
+    return CreateWindowExW(exStyleOf(form), windowClassName(WindowClass::Form),
+                           wideFromUtf8(form.caption()).c_str(), styleOf(form), r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+FormHost::FormHost(Win32Desktop& desktop, Form& form)
+    : ContainerSurface(context_, form), desktop_(desktop), form_(form),
+      window_(createFormWindow(desktop, form)), context_(desktop, form, window_.get()) {
+    if (!window_)
+        throw std::runtime_error("the window system refused a window");
+    attachTarget(window_.get(), this);
+    createPeers(context_, form, window_.get(), peers_);
+    desktop_.enlist(*this);
+}
+
+FormHost::~FormHost() {
+    desktop_.strike(*this);
+    context_.unload();
+    // Children go before their containers: peers were made parents first.
+    while (!peers_.empty()) {
+        AttachedPeer& last = peers_.back();
+        last.control->attach(nullptr);
+        peers_.pop_back();
+    }
+    attachTarget(window_.get(), nullptr);
+}
+
+void FormHost::close() {
+    context_.unload();
+    if (GetCapture() == window_.get())
+        ReleaseCapture();
+    ShowWindow(window_.get(), SW_HIDE);
+}
+
+void FormHost::changed(Prop what) {
+    switch (what) {
+    case Prop::Geometry:
+        place();
+        break;
+    case Prop::Visible:
+        show();
+        break;
+    case Prop::BackColor:
+        InvalidateRect(window_.get(), nullptr, FALSE);
+        break;
+    case Prop::Text:
+        SetWindowTextW(window_.get(), wideFromUtf8(form_.caption()).c_str());
+        break;
+    default:
+        break;
+    }
+}
+
+void FormHost::place() {
+    const RECT r = outerRect(form_);
+    SetWindowPos(window_.get(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormHost::show() {
+    if (!form_.visible()) {
+        ShowWindow(window_.get(), SW_HIDE);
+        return;
+    }
+    // The bar and the clock panel show without taking the focus.
+    ShowWindow(window_.get(),
+               form_.border() == FormBorder::None ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
+    UpdateWindow(window_.get());
+}
+
+Color FormHost::surfaceColor() const {
+    return form_.backColor();
+}
+
+void FormHost::ownMouse(MouseEvent event, const MouseArgs& args) {
+    if (event == MouseEvent::Move)
+        form_.Form_MouseMove(args);
+    else if (event == MouseEvent::DoubleClick)
+        form_.Form_DblClick();
+}
+
+LRESULT FormHost::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Dispatcher::Scope scope(desktop_.dispatcher());
+    switch (message) {
+    case WM_MOUSEACTIVATE:
+        if (form_.border() == FormBorder::None)
+            return MA_NOACTIVATE;
+        break;
+    case WM_TIMER:
+        if (TimerPeer* timer = timerFor(context_, wParam))
+            timer->tick();
+        return 0;
+    case WM_CLOSE:
+        // The program decides when its windows go; the close box of the
+        // settings window is wired up with that window.
+        return 0;
+    default:
+        break;
+    }
+    if (const auto result = handleSurface(window, message, wParam, lParam))
+        return *result;
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace tavrin::win32

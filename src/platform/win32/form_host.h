@@ -1,0 +1,50 @@
+// A form's real window: a top-level window in the form's style, holding
+// the peers of all its controls. Borderless forms (the bar, the clock
+// panel) never take the keyboard focus from the window the user is in.
+#pragma once
+
+#include "container_surface.h"
+#include "control_peers.h"
+#include "form_context.h"
+#include "handles.h"
+#include "window_class.h"
+
+#include "platform/form.h"
+
+#include <memory>
+#include <vector>
+
+namespace tavrin::win32 {
+
+class Win32Desktop;
+
+class FormHost : private ContainerSurface, private MessageTarget {
+  public:
+    FormHost(Win32Desktop& desktop, Form& form);
+    ~FormHost();
+    FormHost(const FormHost&) = delete;
+    FormHost& operator=(const FormHost&) = delete;
+
+    HWND window() const { return window_.get(); }
+    void changed(Prop what);
+    // The form is unloaded or the program ends: the window goes from the
+    // screen at once and no handler of the form runs any more.
+    void close();
+
+  private:
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    Color surfaceColor() const override;
+    void ownMouse(MouseEvent event, const MouseArgs& args) override;
+    void place();
+    void show();
+
+    Win32Desktop& desktop_;
+    Form& form_;
+    UniqueWindow window_;
+    // The surface holds a reference to it from the start; it is used
+    // only once the constructor has run.
+    FormContext context_;
+    std::vector<AttachedPeer> peers_;
+};
+
+} // namespace tavrin::win32

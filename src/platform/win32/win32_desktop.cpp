@@ -1,0 +1,73 @@
+#include "win32_desktop.h"
+
+#include "form_host.h"
+
+#include <algorithm>
+
+namespace tavrin::win32 {
+namespace {
+
+// What the form holds of its window. Dropping it (the form unloads, maybe
+// from inside one of its own handlers) takes the window off the screen at
+// once; the window and the control peers are destroyed when the message
+// being handled is done with them.
+class FormWindow : public FormPeer {
+  public:
+    FormWindow(Win32Desktop& desktop, std::unique_ptr<FormHost> host)
+        : desktop_(desktop), host_(std::move(host)) {}
+    ~FormWindow() override {
+        host_->close();
+        desktop_.dispatcher().bury(std::move(host_));
+    }
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    void changed(Prop what) override { host_->changed(what); }
+    WindowHandle handle() const override { return reinterpret_cast<WindowHandle>(host_->window()); }
+
+  private:
+    Win32Desktop& desktop_;
+    std::unique_ptr<FormHost> host_;
+};
+
+} // namespace
+
+Win32Desktop::Win32Desktop() = default;
+
+Win32Desktop::~Win32Desktop() {
+    dispatcher_.releaseAll();
+}
+
+void Win32Desktop::enlist(FormHost& host) {
+    hosts_.push_back(&host);
+}
+
+void Win32Desktop::strike(FormHost& host) {
+    hosts_.erase(std::remove(hosts_.begin(), hosts_.end(), &host), hosts_.end());
+}
+
+std::unique_ptr<FormPeer> Win32Desktop::createWindow(Form& form) {
+    return std::make_unique<FormWindow>(*this, std::make_unique<FormHost>(*this, form));
+}
+
+void Win32Desktop::retire(std::unique_ptr<Form> form) {
+    dispatcher_.retire(std::move(form));
+}
+
+void Win32Desktop::endProgram() {
+    if (ended_)
+        return;
+    ended_ = true;
+    for (FormHost* host : hosts_)
+        host->close();
+    PostQuitMessage(0);
+}
+
+void Win32Desktop::messageBox(const std::string& text, const std::string& caption,
+                              MessageIcon icon) {
+    // The box pumps messages: handlers run inside it, nested.
+    Dispatcher::Scope scope(dispatcher_);
+    services_.messageBox(text, caption, icon);
+}
+
+} // namespace tavrin::win32

@@ -1,0 +1,95 @@
+// The real window system: the forms' windows and their controls on the
+// Windows desktop, and the system services behind the rest of the
+// interface. One instance lives for the whole program, on its one
+// user-interface thread.
+#pragma once
+
+#include "brush_cache.h"
+#include "dispatcher.h"
+#include "system_services.h"
+#include "text_painter.h"
+
+#include "platform/window_system.h"
+
+#include <vector>
+
+namespace tavrin::win32 {
+
+class FormHost;
+
+class Win32Desktop : public WindowSystem {
+  public:
+    Win32Desktop();
+    ~Win32Desktop() override;
+
+    Dispatcher& dispatcher() { return dispatcher_; }
+    TextPainter& painter() { return painter_; }
+    BrushCache& brushes() { return brushes_; }
+    // After endProgram() no handler of the program runs any more.
+    bool ended() const { return ended_; }
+
+    // The form windows now open, for endProgram() to hide them.
+    void enlist(FormHost& host);
+    void strike(FormHost& host);
+
+    std::unique_ptr<FormPeer> createWindow(Form& form) override;
+    void retire(std::unique_ptr<Form> form) override;
+    void endProgram() override;
+
+    Twips screenWidth() const override { return services_.screenWidth(); }
+    Twips screenHeight() const override { return services_.screenHeight(); }
+    bool getCursorPos(Point& p) override { return services_.getCursorPos(p); }
+    long getWindowLong(WindowHandle window, int index) override {
+        return services_.getWindowLong(window, index);
+    }
+    long setWindowLong(WindowHandle window, int index, long value) override {
+        return services_.setWindowLong(window, index, value);
+    }
+    bool setLayeredWindowAttributes(WindowHandle window, Color key, std::uint8_t alpha,
+                                    std::uint32_t flags) override {
+        return services_.setLayeredWindowAttributes(window, key, alpha, flags);
+    }
+    bool setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
+                      unsigned flags) override {
+        return services_.setWindowPos(window, insertAfter, x, y, cx, cy, flags);
+    }
+    std::intptr_t shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
+                               const std::string& file,
+                               const std::optional<std::string>& parameters,
+                               const std::optional<std::string>& directory,
+                               int showCommand) override {
+        return services_.shellExecute(owner, verb, file, parameters, directory, showCommand);
+    }
+    void shellAbout(WindowHandle owner, const std::string& app,
+                    const std::string& otherStuff) override {
+        services_.shellAbout(owner, app, otherStuff);
+    }
+    void messageBox(const std::string& text, const std::string& caption, MessageIcon icon) override;
+    bool getUserName(std::string& buffer) override { return services_.getUserName(buffer); }
+    LocalTime now() const override { return services_.now(); }
+    std::string longDate() const override { return services_.longDate(); }
+    std::string settingsFilePath() const override { return services_.settingsFilePath(); }
+    std::optional<std::string> readFile(const std::string& path) override {
+        return services_.readFile(path);
+    }
+    bool writeFileReplacing(const std::string& path, const std::string& bytes) override {
+        return services_.writeFileReplacing(path, bytes);
+    }
+    std::string ansiFromUtf8(const std::string& utf8) const override {
+        return services_.ansiFromUtf8(utf8);
+    }
+    std::string utf8FromAnsi(const std::string& ansi) const override {
+        return services_.utf8FromAnsi(ansi);
+    }
+
+  private:
+    SystemServices services_;
+    TextPainter painter_;
+    BrushCache brushes_;
+    std::vector<FormHost*> hosts_;
+    bool ended_ = false;
+    // Last: forms and windows still kept for a running handler go first.
+    Dispatcher dispatcher_;
+};
+
+} // namespace tavrin::win32

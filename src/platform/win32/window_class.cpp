@@ -1,0 +1,53 @@
+#include "window_class.h"
+
+namespace tavrin::win32 {
+namespace {
+
+constexpr const wchar_t* kFormClass = L"TavrinForm";
+constexpr const wchar_t* kFrameClass = L"TavrinFrame";
+// The program's icon in its resources.
+constexpr WORD kIconResource = 1;
+
+LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* target = reinterpret_cast<MessageTarget*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!target)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return target->handle(window, message, wParam, lParam);
+}
+
+// LR_SHARED icons belong to the system and are never destroyed; a test
+// program without the resource simply gets none.
+HICON programIcon(int size) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource),
+                                         IMAGE_ICON, size, size, LR_SHARED));
+}
+
+ATOM registerClass(const wchar_t* name) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = windowProcedure;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = programIcon(GetSystemMetrics(SM_CXICON));
+    wc.hIconSm = programIcon(GetSystemMetrics(SM_CXSMICON));
+    wc.lpszClassName = name;
+    return RegisterClassExW(&wc);
+}
+
+} // namespace
+
+void attachTarget(HWND window, MessageTarget* target) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(target));
+}
+
+const wchar_t* windowClassName(WindowClass which) {
+    // Registered for the life of the process; the classes hold no state.
+    static const ATOM form = registerClass(kFormClass);
+    static const ATOM frame = registerClass(kFrameClass);
+    (void)form;
+    (void)frame;
+    return which == WindowClass::Form ? kFormClass : kFrameClass;
+}
+
+} // namespace tavrin::win32

@@ -1,0 +1,28 @@
+// The program's own window classes (forms and frames) and the one window
+// procedure behind them, which hands each message to the object attached
+// to the window.
+#pragma once
+
+#include <windows.h>
+
+namespace tavrin::win32 {
+
+class MessageTarget {
+  public:
+    virtual LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+  protected:
+    ~MessageTarget() = default;
+};
+
+// Attaches the object that handles the window's messages from now on;
+// null detaches it and the window does only what any window does.
+void attachTarget(HWND window, MessageTarget* target);
+
+enum class WindowClass { Form, Frame };
+
+// Registered on first use; both take double-clicks and carry the
+// program's icon.
+const wchar_t* windowClassName(WindowClass which);
+
+} // namespace tavrin::win32

@@ -1,0 +1,91 @@
+# Tavrin.exe under Wine: starting it, and where its bar stands on the
+# 1366 x 768 screen of the harness (15 twips to the pixel).
+
+# The splash shows the bar after about 1.7 s; Wine's start on a loaded
+# machine takes the rest.
+PROGRAM_START_SECONDS=60
+# A double-click ends the program at once; Wine needs a moment to unwind.
+PROGRAM_EXIT_SECONDS=15
+
+# The collapsed bar: 1 twip wide, drawn as one pixel column.
+BAR_COLLAPSED_WIDTH=1
+# It spans from 75 twips above the screen to 525 twips below it.
+BAR_TOP=-5
+BAR_HEIGHT=$((SCREEN_HEIGHT + 40))
+# At the right edge its left is the screen width less its open width of
+# 1590 twips (106 px); at the left edge it keeps its design left of -45 twips.
+BAR_LEFT_AT_RIGHT_EDGE=$((SCREEN_WIDTH - 106))
+BAR_LEFT_AT_LEFT_EDGE=-3
+# The bar's back colour, RGB(20, 20, 20).
+BAR_BACK_COLOUR=(20 20 20)
+# The open bar is 1590 twips wide.
+BAR_OPEN_WIDTH=106
+# The clock panel, 7470 x 2100 twips, beside a bar at the right edge: 750
+# twips from the screen's left and 720 above its bottom.
+CLOCK_PANEL_WIDTH=498
+CLOCK_PANEL_HEIGHT=140
+CLOCK_PANEL_LEFT_BESIDE_RIGHT_BAR=50
+CLOCK_PANEL_TOP=$((SCREEN_HEIGHT - CLOCK_PANEL_HEIGHT - 48))
+# The splash card, 7815 x 4455 twips, shown before the bar.
+SPLASH_WIDTH=521
+SPLASH_HEIGHT=297
+
+# Where the cursor waits while the program starts: away from the bar on
+# either side, off the splash card and off the clock panel, so no tile
+# lights up and a new bar collapses as it would on a desktop.
+PARKED_CURSOR=(683 150)
+
+PROGRAM_PID=""
+
+# program_start LOG: starts the program from its build directory.
+program_start() {
+    move_pointer "${PARKED_CURSOR[@]}"
+    wine_start "$1" "$BUILD_DIR" "$BUILD_DIR/Tavrin.exe"
+    PROGRAM_PID=$WINE_LAST_PID
+}
+
+program_running() {
+    wine_running "$PROGRAM_PID"
+}
+
+program_exited() {
+    wine_exited "$PROGRAM_PID"
+}
+
+# bar_open_at LEFT: the bar stands open with its left at LEFT.
+bar_open_at() {
+    window_at "$1" "$BAR_TOP" "$BAR_OPEN_WIDTH" "$BAR_HEIGHT"
+}
+
+# bar_collapsed_at [--all] LEFT: the bar stands collapsed with its left at
+# LEFT; with --all its X window may be unmapped, as it is off the screen.
+bar_collapsed_at() {
+    local which=()
+    if [ "$1" = --all ]; then
+        which=(--all)
+        shift
+    fi
+    window_at "${which[@]}" "$1" "$BAR_TOP" "$BAR_COLLAPSED_WIDTH" "$BAR_HEIGHT"
+}
+
+# The bar is mapped, open or not, and the splash is gone.
+bar_shown_without_splash() {
+    local windows
+    windows=$(program_windows)
+    grep -q " $BAR_HEIGHT\$" <<<"$windows" &&
+        ! grep -qx -- "-*[0-9]* -*[0-9]* $SPLASH_WIDTH $SPLASH_HEIGHT" <<<"$windows"
+}
+
+# bar_left: the left of the bar's window, whatever its width.
+bar_left() {
+    program_windows | awk -v h="$BAR_HEIGHT" '$4 == h && left == "" { left = $1 } END { print left }'
+}
+
+# wait_for_collapsed_bar [--all] LEFT: waits for the bar at LEFT, or says
+# where the program's windows are instead.
+wait_for_collapsed_bar() {
+    wait_until "$PROGRAM_START_SECONDS" bar_collapsed_at "$@" && return 0
+    program_running || echo "  the program is no longer running"
+    show_program_windows
+    return 1
+}

@@ -1,0 +1,19 @@
+# Screenshots of the whole virtual screen and checks on their pixels.
+
+screenshot() {
+    import -display "$DISPLAY" -window root "$1"
+}
+
+# column_mismatches FILE X RED GREEN BLUE: how many pixels of column X of
+# the screenshot differ from the colour.
+column_mismatches() {
+    convert "$1" -crop "1x${SCREEN_HEIGHT}+$2+0" +repage -depth 8 rgb:- |
+        od -An -v -tu1 -w3 |
+        awk -v r="$3" -v g="$4" -v b="$5" '$1 != r || $2 != g || $3 != b { n++ } END { print n + 0 }'
+}
+
+# screen_column_is FILE X RED GREEN BLUE: takes a screenshot into FILE and
+# succeeds when the whole column X has the colour.
+screen_column_is() {
+    screenshot "$1" && [ "$(column_mismatches "$@")" -eq 0 ]
+}

@@ -1,0 +1,45 @@
+# The program's windows as the X server sees them. Wine names the X windows
+# of a program after its executable (WM_CLASS "tavrin.exe"). It keeps the
+# geometry of every X window in step with its window, but maps only those
+# that are shown and reach onto the screen: a window wholly off the screen
+# has its X window, with the right geometry, unmapped.
+
+PROGRAM_WINDOW_CLASS='^tavrin\.exe$'
+
+# program_windows [--all]: one line "LEFT TOP WIDTH HEIGHT" in screen pixels
+# for each mapped window of the program; with --all, for each of its X
+# windows, mapped or not.
+program_windows() {
+    local visible=(--onlyvisible)
+    [ "${1:-}" != --all ] || visible=()
+    local id
+    for id in $(xdotool search "${visible[@]}" --class "$PROGRAM_WINDOW_CLASS" 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | awk '
+            /Absolute upper-left X:/ { x = $NF }
+            /Absolute upper-left Y:/ { y = $NF }
+            /^ *Width:/ { w = $NF }
+            /^ *Height:/ { h = $NF }
+            END { if (w != "") print x, y, w, h }'
+    done
+}
+
+# window_at [--all] LEFT TOP WIDTH HEIGHT: one of the program's mapped
+# windows (with --all: of its X windows) stands there.
+window_at() {
+    local which=()
+    if [ "$1" = --all ]; then
+        which=(--all)
+        shift
+    fi
+    local windows
+    windows=$(program_windows "${which[@]}")
+    grep -qx -- "$1 $2 $3 $4" <<<"$windows"
+}
+
+# Prints the program's windows, for the log of a failed check.
+show_program_windows() {
+    echo "  the program's mapped windows (left top width height):"
+    program_windows | sed 's/^/    /'
+    echo "  all its X windows:"
+    program_windows --all | sed 's/^/    /'
+}
