@@ -1,0 +1,246 @@
+// What only real windows show: the forms' window styles and pixel
+// geometry, the bar not taking the focus, the mouse reaching the topmost
+// label, painting, window timers, and a form unloading itself from inside
+// its own timer.
+#include "app/program.h"
+#include "bar/frm_side.h"
+#include "platform/form_slot.h"
+#include "platform/label.h"
+#include "platform/timer.h"
+#include "platform/win32/win32_desktop.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tavrin::win32 {
+namespace {
+
+// Long enough for Wine to create and paint a window on a loaded machine.
+constexpr auto kDeadline = std::chrono::seconds(20);
+
+bool waitFor(const std::function<bool()>& condition) {
+    const auto end = std::chrono::steady_clock::now() + kDeadline;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    }
+    return true;
+}
+
+HWND windowOf(const Form& form) {
+    return reinterpret_cast<HWND>(form.hWnd());
+}
+
+// A form with two overlapping labels over its surface and a timer; it
+// writes down the events it gets.
+class TestForm : public Form {
+  public:
+    explicit TestForm(WindowSystem& ws) : Form(ws) {
+        setStyle(FormBorder::None, false, false);
+        setBackColor(rgb(0, 0, 128));
+        move(1500, 1500, 3000, 1500); // 100, 100, 200 x 100 px
+        for (Label* label : {&under, &over}) {
+            add(*label);
+            label->setBackColor(rgb(255, 0, 0));
+        }
+        under.setGeometry(0, 0, 1500, 1500);
+        over.setGeometry(750, 0, 1500, 1500); // px 50..150
+        over.setBackColor(rgb(0, 255, 0));
+        add(tick);
+        watch(under, "under");
+        watch(over, "over");
+    }
+    void Form_DblClick() override { events.push_back("form dblclick"); }
+
+    Label under, over;
+    Timer tick;
+    std::vector<std::string> events;
+
+  private:
+    void watch(Label& label, const std::string& name) {
+        label.onMouseDown = [this, name](const MouseArgs& a) {
+            events.push_back(name + " down " + std::to_string(static_cast<int>(a.x)));
+        };
+        label.onMouseUp = [this, name](const MouseArgs&) { events.push_back(name + " up"); };
+        label.onClick = [this, name] { events.push_back(name + " click"); };
+        label.onDblClick = [this, name] { events.push_back(name + " dblclick"); };
+    }
+};
+
+LPARAM at(int x, int y) {
+    return MAKELPARAM(x, y);
+}
+
+COLORREF screenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
+    // A window of the user's, in front and focused.
+    HWND user = CreateWindowExW(0, L"STATIC", L"user", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300,
+                                200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(user, nullptr);
+    SetForegroundWindow(user);
+    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == user; }));
+    {
+        Win32Desktop desktop;
+        Program program(desktop);
+        program.start();
+        frmSide& bar = program.form<frmSide>();
+        HWND w = windowOf(bar);
+        ASSERT_TRUE(waitFor([&] { return IsWindowVisible(w) != FALSE; }));
+
+        RECT r;
+        GetWindowRect(w, &r);
+        EXPECT_EQ(r.left, 1260);
+        EXPECT_EQ(r.top, -5);
+        EXPECT_EQ(r.right - r.left, 1); // 1 twip still makes a real column
+        EXPECT_EQ(r.bottom - r.top, 808);
+        const LONG style = GetWindowLongW(w, GWL_STYLE);
+        const LONG exStyle = GetWindowLongW(w, GWL_EXSTYLE);
+        EXPECT_TRUE(style & WS_POPUP);
+        EXPECT_FALSE(style & WS_CAPTION);
+        EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW) << "no taskbar button";
+        EXPECT_TRUE(exStyle & WS_EX_NOACTIVATE);
+        EXPECT_EQ(SendMessageW(w, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(w),
+                               MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
+                  MA_NOACTIVATE);
+        EXPECT_EQ(GetForegroundWindow(), user);
+        EXPECT_NE(GetClassLongPtrW(w, GCLP_HICON), 0) << "the program's icon";
+
+        // Opened by hand to its full width: the back colour at the top,
+        // the white glyph of the first tile, and its caption under it.
+        bar.setWidth(1590);
+        UpdateWindow(w);
+        const COLORREF back = RGB(20, 20, 20);
+        ASSERT_TRUE(waitFor([&] { return screenPixel(1300, 2) == back; }));
+        int white = 0;
+        for (int y = 11; y < 11 + 100; y += 2)
+            for (int x = 1260; x < 1366; x += 2)
+                white += screenPixel(x, y) == RGB(255, 255, 255);
+        EXPECT_GT(white, 50) << "the first tile shows its glyph";
+        EXPECT_EQ(GetForegroundWindow(), user);
+    }
+    DestroyWindow(user);
+}
+
+TEST(Windows, MouseReachesTheTopmostLabelAndClicksOnlyWhereReleased) {
+    Win32Desktop desktop;
+    FormSlot<TestForm> slot;
+    TestForm& f = slot.get(static_cast<WindowSystem&>(desktop));
+    f.show();
+    HWND w = windowOf(f);
+    RECT r;
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 100);
+    EXPECT_EQ(r.right - r.left, 200);
+
+    // In the overlap the label in front gets it, at its own coordinates.
+    PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, at(60, 10));
+    PostMessageW(w, WM_LBUTTONUP, 0, at(61, 10));
+    ASSERT_TRUE(waitFor([&] { return f.events.size() >= 3; }));
+    EXPECT_EQ(f.events, (std::vector<std::string>{"over down 150", "over up", "over click"}));
+
+    // Pressed on one label and released on the other: no click at all.
+    f.events.clear();
+    PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, at(10, 10));
+    PostMessageW(w, WM_LBUTTONUP, 0, at(100, 10));
+    // The click would come in the same message as the release.
+    ASSERT_TRUE(waitFor([&] { return f.events.size() >= 2; }));
+    EXPECT_EQ(f.events, (std::vector<std::string>{"under down 150", "under up"}));
+
+    // A double-click: the second press is DblClick, its release no click.
+    f.events.clear();
+    PostMessageW(w, WM_LBUTTONDBLCLK, MK_LBUTTON, at(120, 10));
+    PostMessageW(w, WM_LBUTTONUP, 0, at(120, 10));
+    ASSERT_TRUE(waitFor([&] { return f.events.size() >= 2; }));
+    EXPECT_EQ(f.events, (std::vector<std::string>{"over dblclick", "over up"}));
+
+    // The bare surface belongs to the form.
+    f.events.clear();
+    PostMessageW(w, WM_LBUTTONDBLCLK, MK_LBUTTON, at(180, 50));
+    ASSERT_TRUE(waitFor([&] { return !f.events.empty(); }));
+    EXPECT_EQ(f.events, (std::vector<std::string>{"form dblclick"}));
+
+    // Hidden, a label is neither painted nor hit.
+    f.events.clear();
+    f.over.setVisible(false);
+    PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, at(60, 10));
+    ASSERT_TRUE(waitFor([&] { return !f.events.empty(); }));
+    EXPECT_EQ(f.events.front(), "under down 900");
+    PostMessageW(w, WM_LBUTTONUP, 0, at(60, 10));
+    ASSERT_TRUE(waitFor([&] { return f.events.size() >= 3; }));
+    EXPECT_EQ(f.events.back(), "under click");
+}
+
+TEST(Windows, TimersTickAndAFormMayUnloadItselfInItsOwnTimer) {
+    Win32Desktop desktop;
+    FormSlot<TestForm> slot;
+    TestForm& f = slot.get(static_cast<WindowSystem&>(desktop));
+    f.show();
+    HWND w = windowOf(f);
+    int ticks = 0;
+    f.tick.onTimer = [&] {
+        if (++ticks == 3) {
+            slot.unload();
+            // The unloaded form's controls are still there for the rest of
+            // this handler, and its window has left the screen.
+            f.tick.setEnabled(false);
+            EXPECT_FALSE(IsWindowVisible(w));
+        }
+    };
+    f.tick.setInterval(20);
+    ASSERT_TRUE(waitFor([&] { return ticks >= 3; }));
+    // Destroyed once the timer message was handled; no more ticks.
+    ASSERT_TRUE(waitFor([&] { return IsWindow(w) == FALSE; }));
+    EXPECT_EQ(slot.ifLoaded(), nullptr);
+    EXPECT_EQ(ticks, 3);
+}
+
+TEST(Windows, DisablingATimerStopsItAndEndingTheProgramSilencesEverything) {
+    Win32Desktop desktop;
+    FormSlot<TestForm> slot;
+    TestForm& f = slot.get(static_cast<WindowSystem&>(desktop));
+    f.show();
+    int ticks = 0;
+    f.tick.onTimer = [&] { ++ticks; };
+    f.tick.setInterval(10);
+    ASSERT_TRUE(waitFor([&] { return ticks >= 2; }));
+    f.tick.setEnabled(false);
+    const int stopped = ticks;
+    f.tick.setEnabled(true);
+    ASSERT_TRUE(waitFor([&] { return ticks > stopped; }));
+
+    desktop.endProgram();
+    EXPECT_FALSE(IsWindowVisible(windowOf(f)));
+    const int ended = ticks;
+    // The quit message ends the wait; no handler ran meanwhile.
+    bool quit = false;
+    waitFor([&] {
+        MSG msg;
+        quit = PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+        return quit;
+    });
+    EXPECT_TRUE(quit);
+    // A timer message still in the queue reaches no handler.
+    SendMessageW(windowOf(f), WM_TIMER, 1, 0);
+    EXPECT_EQ(ticks, ended);
+}
+
+} // namespace
+} // namespace tavrin::win32
