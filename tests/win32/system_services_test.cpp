@@ -5,6 +5,8 @@
 #include "platform/win32/system_services.h"
 #include "platform/win32/wide.h"
 
+#include "message_pump.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -17,25 +19,6 @@
 
 namespace tavrin::win32 {
 namespace {
-
-// Long enough for Wine to create a window or a process on a loaded machine.
-constexpr auto kDeadline = std::chrono::seconds(20);
-
-// Pumps this thread's messages until the condition holds or the deadline passes.
-bool waitFor(const std::function<bool()>& condition) {
-    const auto end = std::chrono::steady_clock::now() + kDeadline;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
-    }
-    return true;
-}
 
 bool fileExists(const std::string& utf8) {
     return GetFileAttributesW(wideFromUtf8(utf8).c_str()) != INVALID_FILE_ATTRIBUTES;

@@ -9,6 +9,8 @@
 #include "platform/timer.h"
 #include "platform/win32/win32_desktop.h"
 
+#include "message_pump.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -20,24 +22,6 @@
 
 namespace tavrin::win32 {
 namespace {
-
-// Long enough for Wine to create and paint a window on a loaded machine.
-constexpr auto kDeadline = std::chrono::seconds(20);
-
-bool waitFor(const std::function<bool()>& condition) {
-    const auto end = std::chrono::steady_clock::now() + kDeadline;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    }
-    return true;
-}
 
 HWND windowOf(const Form& form) {
     return reinterpret_cast<HWND>(form.hWnd());

@@ -100,20 +100,7 @@ bool ChildControl::raiseMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!m)
         return false;
     const MouseArgs args = mouseArgs(*m, POINT{0, 0});
-    switch (m->event) {
-    case MouseEvent::Move:
-        control_.raiseMouseMove(args);
-        break;
-    case MouseEvent::Down:
-        control_.raiseMouseDown(args);
-        break;
-    case MouseEvent::Up:
-        control_.raiseMouseUp(args);
-        break;
-    case MouseEvent::DoubleClick:
-        control_.raiseDblClick();
-        break;
-    }
+    raiseMouseEvent(control_, m->event, args);
     return true;
 }
 

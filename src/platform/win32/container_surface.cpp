@@ -20,23 +20,6 @@ POINT originOf(const Control& c) {
     return POINT{r.left, r.top};
 }
 
-void raise(Control& c, MouseEvent event, const MouseArgs& args) {
-    switch (event) {
-    case MouseEvent::Move:
-        c.raiseMouseMove(args);
-        break;
-    case MouseEvent::Down:
-        c.raiseMouseDown(args);
-        break;
-    case MouseEvent::Up:
-        c.raiseMouseUp(args);
-        break;
-    case MouseEvent::DoubleClick:
-        c.raiseDblClick();
-        break;
-    }
-}
-
 // The child window a notification names.
 HWND notifyingWindow(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DRAWITEM)
@@ -165,7 +148,7 @@ void ContainerSurface::mouse(HWND window, const MouseMessage& m) {
             // with the first one; DblClick stands in for this Down.
             target->raiseDblClick();
         } else {
-            raise(*target, m.event, args);
+            raiseMouseEvent(*target, m.event, args);
         }
     } else {
         ownMouse(m.event, mouseArgs(m, POINT{0, 0}));

@@ -67,20 +67,7 @@ void FramePeer::paintDecoration(HDC dc, const RECT& client) {
 }
 
 void FramePeer::ownMouse(MouseEvent event, const MouseArgs& args) {
-    switch (event) {
-    case MouseEvent::Move:
-        frame_.raiseMouseMove(args);
-        break;
-    case MouseEvent::Down:
-        frame_.raiseMouseDown(args);
-        break;
-    case MouseEvent::Up:
-        frame_.raiseMouseUp(args);
-        break;
-    case MouseEvent::DoubleClick:
-        frame_.raiseDblClick();
-        break;
-    }
+    raiseMouseEvent(frame_, event, args);
 }
 
 } // namespace tavrin::win32

@@ -94,4 +94,21 @@ MouseArgs mouseArgs(const MouseMessage& m, POINT origin) {
     return args;
 }
 
+void raiseMouseEvent(Control& control, MouseEvent event, const MouseArgs& args) {
+    switch (event) {
+    case MouseEvent::Move:
+        control.raiseMouseMove(args);
+        break;
+    case MouseEvent::Down:
+        control.raiseMouseDown(args);
+        break;
+    case MouseEvent::Up:
+        control.raiseMouseUp(args);
+        break;
+    case MouseEvent::DoubleClick:
+        control.raiseDblClick();
+        break;
+    }
+}
+
 } // namespace tavrin::win32

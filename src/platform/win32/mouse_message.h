@@ -2,6 +2,7 @@
 // which event, which button, the shift state and the position.
 #pragma once
 
+#include "platform/control.h"
 #include "platform/types.h"
 
 #include <windows.h>
@@ -26,5 +27,8 @@ std::optional<MouseMessage> readMouseMessage(UINT message, WPARAM wParam, LPARAM
 // The event's arguments with the position made relative to origin (client
 // pixels of the same window) and turned into twips.
 MouseArgs mouseArgs(const MouseMessage& m, POINT origin);
+
+// Raises the control's event of that kind.
+void raiseMouseEvent(Control& control, MouseEvent event, const MouseArgs& args);
 
 } // namespace tavrin::win32
