@@ -7,6 +7,7 @@
 #include "platform/form_slot.h"
 #include "platform/label.h"
 #include "platform/timer.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/win32_desktop.h"
 
 #include "message_pump.h"
@@ -16,6 +17,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -74,6 +76,44 @@ COLORREF screenPixel(int x, int y) {
     return c;
 }
 
+// With TAVRIN_SHOT set, saves that part of the screen there as a BMP file,
+// for a person to look at what the test saw.
+void saveScreenPart(const RECT& part) {
+    wchar_t path[MAX_PATH];
+    if (GetEnvironmentVariableW(L"TAVRIN_SHOT", path, MAX_PATH) == 0)
+        return;
+    const int width = part.right - part.left, height = part.bottom - part.top;
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height; // bottom-up, as BMP files keep it
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+    HDC screen = GetDC(nullptr);
+    UniqueMemoryDc memory(CreateCompatibleDC(screen));
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen, width, height));
+    {
+        Selected selected(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, width, height, screen, part.left, part.top, SRCCOPY);
+    }
+    GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(),
+              reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42; // "BM"
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size() * 4);
+    HANDLE out = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (out == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written;
+    WriteFile(out, &file, sizeof file, &written, nullptr);
+    WriteFile(out, &header, sizeof header, &written, nullptr);
+    WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size() * 4), &written, nullptr);
+    CloseHandle(out);
+}
+
 TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
     // A window of the user's, in front and focused.
     HWND user = CreateWindowExW(0, L"STATIC", L"user", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300,
@@ -118,6 +158,7 @@ TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
             for (int x = 1260; x < 1366; x += 2)
                 white += screenPixel(x, y) == RGB(255, 255, 255);
         EXPECT_GT(white, 50) << "the first tile shows its glyph";
+        saveScreenPart(RECT{1260, 0, 1366, 768});
         EXPECT_EQ(GetForegroundWindow(), user);
     }
     DestroyWindow(user);
