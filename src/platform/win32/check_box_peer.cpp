@@ -2,7 +2,6 @@
 // A user's click toggles the property holder, which raises Click once and
 // sets the check mark; the theme is turned off for it so that it takes
 // the designed colours.
-#include "brush_cache.h"
 #include "child_control.h"
 #include "control_peers.h"
 #include "text_painter.h"
@@ -38,11 +37,7 @@ class CheckBoxPeer : public ChildControl {
             box_.userToggle();
     }
 
-    HBRUSH color(HDC dc) override {
-        SetTextColor(dc, box_.foreColor());
-        SetBkColor(dc, box_.backColor());
-        return ctx_.brushes().get(box_.backColor());
-    }
+    HBRUSH color(HDC dc) override { return colors(dc, box_.foreColor(), box_.backColor()); }
 
   private:
     void update(Prop what) override {
@@ -59,10 +54,6 @@ class CheckBoxPeer : public ChildControl {
             break;
         case Prop::Style:
             SendMessageW(window(), BM_SETSTYLE, buttonStyle(box_), TRUE);
-            break;
-        case Prop::ForeColor:
-        case Prop::BackColor:
-            InvalidateRect(window(), nullptr, TRUE);
             break;
         default:
             break;

@@ -1,5 +1,7 @@
 #include "child_control.h"
 
+#include "brush_cache.h"
+
 #include "mouse_message.h"
 #include "pixels.h"
 #include "win32_desktop.h"
@@ -73,6 +75,12 @@ void ChildControl::applyFont(HFONT font) {
         SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+HBRUSH ChildControl::colors(HDC dc, Color fore, Color back) {
+    SetTextColor(dc, fore);
+    SetBkColor(dc, back);
+    return ctx_.brushes().get(back);
+}
+
 void ChildControl::changed(Prop what) {
     if (!window_)
         return;
@@ -88,6 +96,10 @@ void ChildControl::changed(Prop what) {
         break;
     case Prop::ToolTip:
         applyToolTip();
+        break;
+    case Prop::ForeColor:
+    case Prop::BackColor:
+        InvalidateRect(window_.get(), nullptr, TRUE);
         break;
     default:
         break;

@@ -52,6 +52,8 @@ class ChildControl : public Peer {
     bool raiseMouse(UINT message, WPARAM wParam, LPARAM lParam);
     // Copies the control's font into the window; null font leaves it.
     void applyFont(HFONT font);
+    // For WM_CTLCOLOR*: sets the colours on dc and gives the back brush.
+    HBRUSH colors(HDC dc, Color fore, Color back);
 
     FormContext& ctx_;
     Control& control_;

@@ -2,7 +2,6 @@
 // from. Setting the selection from code sends no notification back, so
 // Click is raised once, by the property holder; a pick by the user is
 // handed to it the same way.
-#include "brush_cache.h"
 #include "child_control.h"
 #include "control_peers.h"
 #include "text_painter.h"
@@ -35,11 +34,7 @@ class ComboBoxPeer : public ChildControl {
             box_.syncListIndex(static_cast<int>(SendMessageW(window(), CB_GETCURSEL, 0, 0)));
     }
 
-    HBRUSH color(HDC dc) override {
-        SetTextColor(dc, box_.foreColor());
-        SetBkColor(dc, box_.backColor());
-        return ctx_.brushes().get(box_.backColor());
-    }
+    HBRUSH color(HDC dc) override { return colors(dc, box_.foreColor(), box_.backColor()); }
 
   private:
     RECT placement() const override {
@@ -57,10 +52,6 @@ class ComboBoxPeer : public ChildControl {
             break;
         case Prop::Value:
             SendMessageW(window(), CB_SETCURSEL, static_cast<WPARAM>(box_.listIndex()), 0);
-            break;
-        case Prop::ForeColor:
-        case Prop::BackColor:
-            InvalidateRect(window(), nullptr, TRUE);
             break;
         default:
             break;

@@ -37,7 +37,7 @@ FramePeer::~FramePeer() {
 }
 
 void FramePeer::update(Prop what) {
-    if (what == Prop::BackColor || what == Prop::Text || what == Prop::Style)
+    if (what == Prop::Text || what == Prop::Style)
         InvalidateRect(window(), nullptr, FALSE);
 }
 

@@ -1,7 +1,6 @@
 // The peer of a text box: a real EDIT. What the user types goes through
 // KeyPress first; what the program sets raises Change only once, in the
 // property holder, never again from the control's own notification.
-#include "brush_cache.h"
 #include "child_control.h"
 #include "control_peers.h"
 #include "text_painter.h"
@@ -56,11 +55,7 @@ class TextBoxPeer : public ChildControl {
         syncCaret();
     }
 
-    HBRUSH color(HDC dc) override {
-        SetTextColor(dc, box_.foreColor());
-        SetBkColor(dc, box_.backColor());
-        return ctx_.brushes().get(box_.backColor());
-    }
+    HBRUSH color(HDC dc) override { return colors(dc, box_.foreColor(), box_.backColor()); }
 
   private:
     void update(Prop what) override {
@@ -85,10 +80,6 @@ class TextBoxPeer : public ChildControl {
             SendMessageW(window(), EM_SETSEL, at, static_cast<LPARAM>(at));
             break;
         }
-        case Prop::ForeColor:
-        case Prop::BackColor:
-            InvalidateRect(window(), nullptr, TRUE);
-            break;
         default:
             break;
         }
