@@ -67,6 +67,9 @@ class Control {
     Control& operator=(const Control&) = delete;
 
     ControlKind kind() const { return kind_; }
+    // Labels and shapes have no window of their own: their container paints
+    // them and hands them the mouse.
+    bool windowless() const { return kind_ == ControlKind::Label || kind_ == ControlKind::Shape; }
 
     // Design-time identity: "lblButton" and 3 for lblButton(3); -1 when the
     // control is not part of an array.

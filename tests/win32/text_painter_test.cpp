@@ -1,14 +1,14 @@
 // The text painter on the real GDI: text is drawn into a 32-bit bitmap and
 // judged by its pixels.
 #include "platform/codepage.h"
-#include "platform/win32/font_cache.h"
-#include "platform/win32/font_catalog.h"
-#include "platform/win32/font_chooser.h"
-#include "platform/win32/font_utf16.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/text_painter.h"
-#include "platform/win32/wingdings_codes.h"
-#include "platform/win32/wingdings_table.h"
+#include "platform/win32/text/font_cache.h"
+#include "platform/win32/text/font_catalog.h"
+#include "platform/win32/text/font_chooser.h"
+#include "platform/win32/text/font_utf16.h"
+#include "platform/win32/text/text_painter.h"
+#include "platform/win32/text/wingdings_codes.h"
+#include "platform/win32/text/wingdings_table.h"
 
 #include <gtest/gtest.h>
 

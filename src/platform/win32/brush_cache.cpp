@@ -1,4 +1,4 @@
-#include "brush_cache.h"
+#include "platform/win32/brush_cache.h"
 
 namespace tavrin::win32 {
 

@@ -2,8 +2,8 @@
 // background brush at every paint.
 #pragma once
 
-#include "handles.h"
 #include "platform/types.h"
+#include "platform/win32/handles.h"
 
 #include <map>
 

@@ -1,19 +1,15 @@
-#include "container_surface.h"
+#include "platform/win32/container_surface.h"
 
-#include "child_control.h"
-#include "handles.h"
-#include "pixels.h"
-#include "win32_desktop.h"
-#include "windowless_paint.h"
+#include "platform/win32/controls/child_control.h"
+#include "platform/win32/controls/windowless_paint.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/pixels.h"
+#include "platform/win32/win32_desktop.h"
 
 #include <algorithm>
 
 namespace tavrin::win32 {
 namespace {
-
-bool isWindowless(const Control& c) {
-    return c.kind() == ControlKind::Label || c.kind() == ControlKind::Shape;
-}
 
 POINT originOf(const Control& c) {
     const RECT r = pixelRect(c);
@@ -110,7 +106,7 @@ Control* ContainerSurface::windowlessAt(POINT p) const {
     const auto& children = container_.children();
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         Control* c = *it;
-        if (!isWindowless(*c) || !c->visible())
+        if (!c->windowless() || !c->visible())
             continue;
         const RECT r = pixelRect(*c);
         if (PtInRect(&r, p))

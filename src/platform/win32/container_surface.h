@@ -4,8 +4,8 @@
 // hand the notifications of their child controls to those controls' peers.
 #pragma once
 
-#include "form_context.h"
-#include "mouse_message.h"
+#include "platform/win32/form_context.h"
+#include "platform/win32/mouse_message.h"
 
 #include "platform/container.h"
 

@@ -1,6 +1,6 @@
-#include "dispatcher.h"
+#include "platform/win32/dispatcher.h"
 
-#include "form_host.h"
+#include "platform/win32/form_host.h"
 
 #include <utility>
 

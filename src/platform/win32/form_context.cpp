@@ -1,7 +1,7 @@
-#include "form_context.h"
+#include "platform/win32/form_context.h"
 
-#include "child_control.h"
-#include "win32_desktop.h"
+#include "platform/win32/controls/child_control.h"
+#include "platform/win32/win32_desktop.h"
 
 #include <algorithm>
 

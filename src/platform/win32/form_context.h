@@ -3,7 +3,7 @@
 // loaded. A peer keeps a reference; the context outlives every peer.
 #pragma once
 
-#include "tooltip.h"
+#include "platform/win32/controls/tooltip.h"
 
 #include <windows.h>
 

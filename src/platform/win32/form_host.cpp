@@ -1,9 +1,9 @@
-#include "form_host.h"
+#include "platform/win32/form_host.h"
 
-#include "pixels.h"
-#include "timer_peer.h"
-#include "wide.h"
-#include "win32_desktop.h"
+#include "platform/win32/controls/timer_peer.h"
+#include "platform/win32/pixels.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_desktop.h"
 
 #include <stdexcept>
 

@@ -3,11 +3,11 @@
 // panel) never take the keyboard focus from the window the user is in.
 #pragma once
 
-#include "container_surface.h"
-#include "control_peers.h"
-#include "form_context.h"
-#include "handles.h"
-#include "window_class.h"
+#include "platform/win32/container_surface.h"
+#include "platform/win32/controls/control_peers.h"
+#include "platform/win32/form_context.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/window_class.h"
 
 #include "platform/form.h"
 

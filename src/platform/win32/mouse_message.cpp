@@ -1,6 +1,6 @@
-#include "mouse_message.h"
+#include "platform/win32/mouse_message.h"
 
-#include "pixels.h"
+#include "platform/win32/pixels.h"
 
 #include <windowsx.h>
 

@@ -1,7 +1,7 @@
-#include "system_services.h"
+#include "platform/win32/system_services.h"
 
-#include "handles.h"
-#include "wide.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/wide.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "wide.h"
+#include "platform/win32/wide.h"
 
 #include <windows.h>
 

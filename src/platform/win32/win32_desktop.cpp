@@ -1,6 +1,6 @@
-#include "win32_desktop.h"
+#include "platform/win32/win32_desktop.h"
 
-#include "form_host.h"
+#include "platform/win32/form_host.h"
 
 #include <algorithm>
 

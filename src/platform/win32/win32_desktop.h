@@ -4,10 +4,10 @@
 // user-interface thread.
 #pragma once
 
-#include "brush_cache.h"
-#include "dispatcher.h"
-#include "system_services.h"
-#include "text_painter.h"
+#include "platform/win32/brush_cache.h"
+#include "platform/win32/dispatcher.h"
+#include "platform/win32/system_services.h"
+#include "platform/win32/text/text_painter.h"
 
 #include "platform/window_system.h"
 

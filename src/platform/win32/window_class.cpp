@@ -1,4 +1,4 @@
-#include "window_class.h"
+#include "platform/win32/window_class.h"
 
 namespace tavrin::win32 {
 namespace {

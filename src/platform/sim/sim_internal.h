@@ -1,0 +1,53 @@
+// What the parts of the simulated desktop share and the tests never see:
+// the event scope, the timer peer and the calendar arithmetic.
+#pragma once
+
+#include "sim_desktop.h"
+
+#include "../timer.h"
+
+namespace tavrin::sim {
+
+// Counts nested event handling; when the outermost handler returns, the
+// forms unloaded meanwhile are freed.
+class SimDesktop::Dispatch {
+  public:
+    explicit Dispatch(SimDesktop& desk) : desk_(desk) { ++desk_.dispatchDepth_; }
+    ~Dispatch() {
+        if (--desk_.dispatchDepth_ == 0) {
+            std::vector<std::unique_ptr<Form>> done = std::move(desk_.retired_);
+            desk_.retired_.clear();
+        }
+    }
+    Dispatch(const Dispatch&) = delete;
+    Dispatch& operator=(const Dispatch&) = delete;
+
+  private:
+    SimDesktop& desk_;
+};
+
+class SimDesktop::TimerPeer : public Peer {
+  public:
+    TimerPeer(SimDesktop& desk, Timer& timer) : desk_(desk), timer_(timer) {}
+    Timer& timer() const { return timer_; }
+
+    // Enabling starts a full interval, disabling discards the countdown and
+    // a new interval starts over.
+    void changed(Prop what) override {
+        if (what != Prop::Enabled && what != Prop::Timer)
+            return;
+        desk_.disarm(timer_);
+        if (timer_.running())
+            desk_.arm(timer_);
+    }
+
+  private:
+    SimDesktop& desk_;
+    Timer& timer_;
+};
+
+// Local time from seconds since 1970, and back.
+LocalTime civilFromSeconds(long long seconds);
+long long secondsFromCivil(const LocalTime& t);
+
+} // namespace tavrin::sim
