@@ -34,6 +34,7 @@ constexpr const char* kSettingsCaption = "Configuración";
 const std::array<Twips, kTiles> kCaptionTops = {960, 2460, 3960, 5480, 6960, 8460, 9960};
 constexpr Color kWhite = 16777215;
 constexpr Color kDesignCaptionColor = 0xE0E0E0;
+constexpr Color kBarBackColor = rgb(20, 20, 20);
 
 Font tileCaptionFont() {
     return Font{"Segoe UI", 11.25, 400, false, false, false};
@@ -146,10 +147,12 @@ void frmSide::Form_Load() {
     setTop(top() + 300);
     setHeight(height() + 600);
 
-    module1().BarBackColor = numberText(rgb(20, 20, 20));
+    // BarBackColor holds the back colour as decimal text; the colour is
+    // the number itself, not read back from that text.
+    const Color back = kBarBackColor;
+    module1().BarBackColor = numberText(back);
     LoadedScreenWidth = ws.screenWidth();
     LoadedScreenHeight = roundToInt32(ws.screenHeight());
-    const Color back = static_cast<Color>(leadingNumber(module1().BarBackColor));
     setBackColor(back);
     frmeBar.setBackColor(back);
     for (Label& face : lblButton)
