@@ -56,10 +56,7 @@ class BarTest : public ::testing::Test {
 
     SettingsRecord& settings() { return program.module1.Settings; }
 
-    void writeFileBytes(const std::string& bytes) {
-        std::ofstream out(desk.settingsFile(), std::ios::binary);
-        out << bytes;
-    }
+    void writeFileBytes(const std::string& bytes) { writeBytes(desk.settingsFile(), bytes); }
     // Lines in UTF-8, stored as Windows-1252, each ended by CR LF.
     void writeLines(const std::vector<std::string>& lines) {
         std::string text;
@@ -67,11 +64,21 @@ class BarTest : public ::testing::Test {
             text += line + "\r\n";
         writeFileBytes(desk.ansiFromUtf8(text));
     }
-    std::string fileBytes() {
-        std::ifstream in(desk.settingsFile(), std::ios::binary);
+    std::string fileBytes() { return bytesOf(desk.settingsFile()); }
+    // The real file behind the per-user copy of the settings file.
+    std::filesystem::path perUserFile() const {
+        return desk.localAppDataOnDisk() / "VirtualStore" / "Program Files" / "Norvane.txt";
+    }
+    static std::string bytesOf(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
         std::stringstream all;
         all << in.rdbuf();
         return all.str();
+    }
+    static void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream out(file, std::ios::binary);
+        out << bytes;
     }
     frmSide& loadBar() {
         frmSide& bar = program.form<frmSide>();

@@ -68,16 +68,21 @@ TEST_F(BarTest, AFailedWriteLeavesTheOldFileAndSaysSoOnce) {
                                        "'C:\\File Programs' no esté protegido contra escritura.",
                                        "Tavrin", MessageIcon::Critical};
 
+    // Neither the file nor a per-user copy may be written.
     desk.setWriteProtected(true);
+    desk.setLocalAppDataWriteProtected(true);
     program.module1.eSave();
     ASSERT_EQ(desk.messageBoxes().size(), 1u);
     EXPECT_EQ(desk.messageBoxes()[0].text, expected.text);
     EXPECT_EQ(desk.messageBoxes()[0].caption, expected.caption);
     EXPECT_EQ(desk.messageBoxes()[0].icon, expected.icon);
     EXPECT_EQ(fileBytes(), old);
+    EXPECT_FALSE(std::filesystem::exists(perUserFile()));
 
-    // A write that breaks off halfway through the new content.
+    // A write that breaks off halfway through the new content; it is not
+    // refused access, so no per-user copy takes it.
     desk.setWriteProtected(false);
+    desk.setLocalAppDataWriteProtected(false);
     desk.failWritesAfter(100);
     const SettingsRecord kept = settings();
     program.module1.eSave();
@@ -87,6 +92,7 @@ TEST_F(BarTest, AFailedWriteLeavesTheOldFileAndSaysSoOnce) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(desk.programFilesFolder()),
                             std::filesystem::directory_iterator()),
               1);
+    EXPECT_FALSE(std::filesystem::exists(perUserFile()));
 
     desk.failWritesAfter(std::nullopt);
     program.module1.eSave();

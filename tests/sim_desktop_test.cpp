@@ -7,9 +7,7 @@
 #include "platform/timer.h"
 
 #include <cctype>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace tavrin {
 namespace {
@@ -38,13 +36,6 @@ class TestForm : public Form {
 void start(Timer& timer, int interval) {
     timer.setInterval(interval);
     timer.setEnabled(true);
-}
-
-std::string readAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
 }
 
 TEST(SimDesktopTimers, CountdownFollowsEnabledAndInterval) {
@@ -257,36 +248,6 @@ TEST(SimDesktopWindows, User32StandInsWorkOnLiveWindowsOnly) {
     slot.unload();
     EXPECT_EQ(desk.getWindowLong(hwnd, kGwlExStyle), 0);
     EXPECT_EQ(desk.setWindowLong(hwnd, kGwlExStyle, 0), 0);
-}
-
-TEST(SimDesktopFiles, FailedWritesLeaveTheOldFileAlone) {
-    sim::SimDesktop desk;
-    const std::string path = desk.settingsFilePath();
-    EXPECT_EQ(desk.readFile(path), std::nullopt);
-    ASSERT_TRUE(desk.writeFileReplacing(path, std::string("old\r\n\0\xFF", 7)));
-    EXPECT_EQ(desk.readFile("c:\\PROGRAM FILES\\Norvane.txt"), std::string("old\r\n\0\xFF", 7));
-    EXPECT_EQ(desk.readFile("D:\\Norvane.txt"), std::nullopt);
-    EXPECT_FALSE(desk.writeFileReplacing("D:\\Norvane.txt", "x"));
-
-    auto filesInFolder = [&] {
-        return std::distance(std::filesystem::directory_iterator(desk.programFilesFolder()),
-                             std::filesystem::directory_iterator());
-    };
-    desk.setWriteProtected(true);
-    EXPECT_FALSE(desk.writeFileReplacing(path, "new content"));
-    desk.setWriteProtected(false);
-    desk.failWritesAfter(3);
-    EXPECT_FALSE(desk.writeFileReplacing(path, "new content"));
-    EXPECT_EQ(readAll(desk.settingsFile()), std::string("old\r\n\0\xFF", 7));
-    EXPECT_EQ(filesInFolder(), 1);
-
-    desk.setReadLocked(true);
-    EXPECT_EQ(desk.readFile(path), std::nullopt);
-    desk.setReadLocked(false);
-    desk.failWritesAfter(std::nullopt);
-    EXPECT_TRUE(desk.writeFileReplacing(path, "new content"));
-    EXPECT_EQ(desk.readFile(path), "new content");
-    EXPECT_EQ(filesInFolder(), 1);
 }
 
 TEST(SimDesktopSystem, UserNameAndClock) {

@@ -1,5 +1,7 @@
 #include "module1.h"
 
+#include "settings_location.h"
+
 #include "platform/window_system.h"
 
 namespace tavrin {
@@ -13,7 +15,7 @@ constexpr const char* kSaveFailed =
 
 void Module1::eSave() {
     std::string bytes = ws_.ansiFromUtf8(settingsFileText(Settings));
-    if (!ws_.writeFileReplacing(ws_.settingsFilePath(), bytes))
+    if (!writeSettingsFile(ws_, bytes))
         ws_.messageBox(kSaveFailed, kAppTitle, MessageIcon::Critical);
 }
 

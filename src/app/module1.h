@@ -22,9 +22,11 @@ class Module1 {
     // The bar's normal background, as decimal text.
     std::string BarBackColor;
 
-    // Writes Settings to the settings file. The new content goes beside the
-    // file and replaces it in one step, so a failed write leaves the old
-    // file as it was; the failure is reported in a message box.
+    // Writes Settings to the settings file, or to its per-user copy where
+    // the file itself may not be written (settings_location.h). The new
+    // content goes beside the file and replaces it in one step, so a failed
+    // write leaves the old file as it was; the failure is reported in a
+    // message box.
     void eSave();
 
   private:

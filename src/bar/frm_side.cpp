@@ -1,6 +1,7 @@
 #include "frm_side.h"
 
 #include "app/program.h"
+#include "app/settings_location.h"
 #include "platform/window_system.h"
 
 #include <algorithm>
@@ -196,9 +197,13 @@ void frmSide::eLoad() {
     WindowSystem& ws = windowSystem();
     SettingsRecord& s = module1().Settings;
 
-    std::optional<std::string> bytes = ws.readFile(ws.settingsFilePath());
+    std::unique_ptr<FileReader> file = openSettingsFile(ws);
+    if (!file)
+        return;
+    const std::optional<std::string> bytes = readToEnd(*file);
     if (!bytes)
         return;
+    file.reset();
     for (const std::string& line : splitLines(ws.utf8FromAnsi(*bytes)))
         List1.addItem(line);
 

@@ -1,9 +1,10 @@
 // The window system the forms run on: windows and their controls, timers,
 // the screen, the cursor, the shell, message boxes, the clock and locale,
-// the user's name and the settings file. Two implementations: the
-// simulated desktop the tests drive, and the real Win32 one.
+// the user's name and files. Two implementations: the simulated desktop
+// the tests drive, and the real Win32 one.
 #pragma once
 
+#include "file_reader.h"
 #include "form.h"
 #include "types.h"
 
@@ -24,6 +25,11 @@ inline constexpr unsigned kSwpNoMove = 2;
 inline constexpr int kSwShowNormal = 1;
 
 enum class MessageIcon { Critical };
+
+// How a write ended. Access denied is told apart from other failures: it
+// is what Windows answers a program without elevation that writes to
+// "C:\Program Files".
+enum class WriteResult { Written, AccessDenied, Failed };
 
 class WindowSystem {
   public:
@@ -74,13 +80,23 @@ class WindowSystem {
     // Today's date in the user's regional long date format.
     virtual std::string longDate() const = 0;
 
+    // Files. Paths are Windows paths in UTF-8.
     // The settings file, "C:\Program Files\Norvane.txt" on Windows.
     virtual std::string settingsFilePath() const = 0;
-    // The whole file as bytes; nothing when it cannot be opened.
-    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+    // The user's local application data folder (the LOCALAPPDATA known
+    // folder), without a closing backslash; nothing when it is unknown.
+    virtual std::optional<std::string> localAppDataFolder() const = 0;
+    // A file (not a folder) is there.
+    virtual bool fileExists(const std::string& path) = 0;
+    // The file opened for reading from its start; null when it cannot be
+    // opened. It closes when the reader is destroyed.
+    virtual std::unique_ptr<FileReader> openFile(const std::string& path) = 0;
+    // Creates the folder and every missing folder above it; true when the
+    // folder is there afterwards.
+    virtual bool createFolders(const std::string& folder) = 0;
     // Writes beside the file and replaces it in one step: on failure the
-    // old file is exactly as it was.
-    virtual bool writeFileReplacing(const std::string& path, const std::string& bytes) = 0;
+    // old file is exactly as it was. The folder must exist.
+    virtual WriteResult writeFileReplacing(const std::string& path, const std::string& bytes) = 0;
     // Between the program's UTF-8 and the ANSI code page.
     virtual std::string ansiFromUtf8(const std::string& utf8) const = 0;
     virtual std::string utf8FromAnsi(const std::string& ansi) const = 0;

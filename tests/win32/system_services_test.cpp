@@ -1,11 +1,13 @@
 // What only the real system shows of the non-window services: the ANSI
-// code page, files, the user's name, the clock and locale, the screen,
-// the stacking calls and the dialogs.
+// code page, the user's name, the clock and locale, the screen, the
+// stacking calls and the dialogs.
+#include "platform/win32/file_services.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/system_services.h"
 #include "platform/win32/wide.h"
 
 #include "message_pump.h"
+#include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,53 +21,6 @@
 
 namespace tavrin::win32 {
 namespace {
-
-bool fileExists(const std::string& utf8) {
-    return GetFileAttributesW(wideFromUtf8(utf8).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// A fresh folder under the temp folder, with a name the ANSI code page can
-// hold only as a non-ASCII byte; removed with whatever it still holds.
-class TempFolder {
-  public:
-    TempFolder() {
-        wchar_t base[MAX_PATH];
-        GetTempPathW(MAX_PATH, base);
-        path_ = utf8FromWide(base) + "tavrin-m\u00fasica-" + std::to_string(GetCurrentProcessId());
-        clear();
-        created_ = CreateDirectoryW(wideFromUtf8(path_).c_str(), nullptr) != FALSE;
-    }
-    ~TempFolder() { clear(); }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string file(const std::string& name) const { return path_ + "\\" + name; }
-    const std::string& path() const { return path_; }
-    // Wine stores file names in the Unix locale's character set; a locale
-    // that lacks "ú" (LANG=C, or one not generated) cannot make the folder.
-    bool created() const { return created_; }
-    std::string whyNotCreated() const {
-        return "cannot create " + path_ + ": run Wine with LANG=es_ES.UTF-8 (a generated locale)";
-    }
-
-  private:
-    void clear() {
-        WIN32_FIND_DATAW found;
-        const std::wstring folder = wideFromUtf8(path_);
-        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring item = folder + L"\\" + found.cFileName;
-                SetFileAttributesW(item.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(item.c_str());
-            } while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(folder.c_str());
-    }
-    std::string path_;
-    bool created_ = false;
-};
 
 TEST(SystemServicesAnsi, SpanishFolderNamesRoundTripThroughCp1252) {
     if (GetACP() != 1252)
@@ -89,48 +44,6 @@ TEST(SystemServicesAnsi, SpanishFolderNamesRoundTripThroughCp1252) {
     // No look-alikes: "Łódź" must not become "Lodz", a different folder.
     EXPECT_EQ(services.ansiFromUtf8("\u0141\u00f3d\u017a"), "?\xF3"
                                                             "d?");
-}
-
-TEST(SystemServicesFiles, WriteReplacesWholeFileAndReadsBackEveryByte) {
-    SystemServices services;
-    TempFolder folder;
-    if (!folder.created())
-        GTEST_SKIP() << folder.whyNotCreated();
-    const std::string target = folder.file("Norvane.txt");
-    EXPECT_FALSE(services.readFile(target));
-
-    const std::string first("Escritorio\r\n\xE1\0\xFF\r\n", 16);
-    ASSERT_TRUE(services.writeFileReplacing(target, first));
-    EXPECT_EQ(services.readFile(target), first);
-
-    // A leftover from an interrupted save does not stand in the way, and a
-    // shorter content leaves nothing of the longer one.
-    ASSERT_TRUE(services.writeFileReplacing(target + ".new", "stale"));
-    ASSERT_TRUE(services.writeFileReplacing(target, "C:\\\r\n"));
-    EXPECT_EQ(services.readFile(target), "C:\\\r\n");
-    EXPECT_FALSE(fileExists(target + ".new"));
-
-    ASSERT_TRUE(services.writeFileReplacing(target, ""));
-    EXPECT_EQ(services.readFile(target), "");
-}
-
-TEST(SystemServicesFiles, FailedSaveLeavesOldFileAndNoLeftover) {
-    SystemServices services;
-    TempFolder folder;
-    if (!folder.created())
-        GTEST_SKIP() << folder.whyNotCreated();
-
-    const std::string missing = folder.file("falta\\Norvane.txt");
-    EXPECT_FALSE(services.writeFileReplacing(missing, "x"));
-    EXPECT_FALSE(fileExists(folder.file("falta")));
-    EXPECT_FALSE(fileExists(missing + ".new"));
-
-    const std::string locked = folder.file("Norvane.txt");
-    ASSERT_TRUE(services.writeFileReplacing(locked, "old\r\n"));
-    ASSERT_TRUE(SetFileAttributesW(wideFromUtf8(locked).c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_FALSE(services.writeFileReplacing(locked, "new\r\n"));
-    EXPECT_EQ(services.readFile(locked), "old\r\n");
-    EXPECT_FALSE(fileExists(locked + ".new"));
 }
 
 TEST(SystemServicesUser, NameAndNulOverTheBlanks) {
@@ -319,7 +232,8 @@ TEST(SystemServicesShell, FileParametersAndFolderReachTheShellInAnsi) {
         services.shellExecute(0, std::nullopt, "cmd.exe",
                               std::string("/c echo hecho> se\u00f1al.txt"), folder.path(), SW_HIDE);
     EXPECT_GT(result, 32);
-    EXPECT_TRUE(waitFor([&] { return services.readFile(marker).has_value(); }));
+    FileServices files;
+    EXPECT_TRUE(waitFor([&] { return files.readFile(marker).has_value(); }));
 
     EXPECT_LE(services.shellExecute(0, std::nullopt, folder.file("no-existe.exe"), std::nullopt,
                                     std::nullopt, SW_HIDE),

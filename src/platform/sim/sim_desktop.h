@@ -1,10 +1,12 @@
 // The simulated desktop: an in-memory window system with virtual time.
-// A test sets the screen, cursor, clock, locale, user and the folder that
-// stands for "C:\Program Files", advances time so that timers fire in due
-// order, injects input on controls and reads back what the program did.
+// A test sets the screen, cursor, clock, locale, user and the folders that
+// stand for "C:\Program Files" and the user's local application data,
+// advances time so that timers fire in due order, injects input on controls
+// and reads back what the program did.
 #pragma once
 
 #include "../window_system.h"
+#include "temp_folder.h"
 
 #include <filesystem>
 #include <map>
@@ -58,8 +60,9 @@ struct AboutCall {
 class SimDesktop : public WindowSystem {
   public:
     // A 1366 x 768 pixel screen, the cursor in its middle, Sunday
-    // 6 December 2026 12:00:00, the user "invitado" and a fresh empty
-    // temporary folder for "C:\Program Files".
+    // 6 December 2026 12:00:00, the user "invitado" and fresh empty
+    // temporary folders for "C:\Program Files" and for the local
+    // application data folder "C:\Users\invitado\AppData\Local".
     SimDesktop();
     ~SimDesktop() override;
 
@@ -79,14 +82,23 @@ class SimDesktop : public WindowSystem {
     const std::filesystem::path& programFilesFolder() const { return programFiles_; }
     // The real file behind "C:\Program Files\Norvane.txt".
     std::filesystem::path settingsFile() const;
+    // The real folder behind the local application data folder.
+    const std::filesystem::path& localAppDataOnDisk() const { return localAppData_.path(); }
+    // The system cannot tell where the local application data folder is.
+    void setLocalAppDataUnknown(bool unknown);
 
     // --- Faults ---
     // Reading fails as for a locked file.
     void setReadLocked(bool locked);
-    // Every write fails before anything is touched.
+    // Writing into "C:\Program Files" is refused before anything is
+    // touched, with access denied, as Windows refuses it to a program
+    // without elevation.
     void setWriteProtected(bool writeProtected);
-    // The next writes fail once this many bytes of the new content reached
-    // the disk (nothing: writes succeed).
+    // The same for the local application data folder: writing a file or
+    // creating a folder in it is refused.
+    void setLocalAppDataWriteProtected(bool writeProtected);
+    // The next writes fail (not for want of access) once this many bytes
+    // of the new content reached the disk (nothing: writes succeed).
     void failWritesAfter(std::optional<std::size_t> bytes);
 
     // --- Time ---
@@ -126,6 +138,8 @@ class SimDesktop : public WindowSystem {
     bool ended() const { return ended_; }
     // Timers now counting down.
     int runningTimers() const;
+    // The whole file, read as the program would; nothing when it cannot be.
+    std::optional<std::string> readFile(const std::string& path);
 
     // --- WindowSystem ---
     std::unique_ptr<FormPeer> createWindow(Form& form) override;
@@ -152,8 +166,11 @@ class SimDesktop : public WindowSystem {
     LocalTime now() const override;
     std::string longDate() const override;
     std::string settingsFilePath() const override;
-    std::optional<std::string> readFile(const std::string& path) override;
-    bool writeFileReplacing(const std::string& path, const std::string& bytes) override;
+    std::optional<std::string> localAppDataFolder() const override;
+    bool fileExists(const std::string& path) override;
+    std::unique_ptr<FileReader> openFile(const std::string& path) override;
+    bool createFolders(const std::string& folder) override;
+    WriteResult writeFileReplacing(const std::string& path, const std::string& bytes) override;
     std::string ansiFromUtf8(const std::string& utf8) const override;
     std::string utf8FromAnsi(const std::string& ansi) const override;
 
@@ -168,7 +185,12 @@ class SimDesktop : public WindowSystem {
     class Dispatch; // counts nested event handling; frees retired forms at the end
 
     bool accepts(const Control& target) const;
-    std::optional<std::filesystem::path> mapPath(const std::string& windowsPath) const;
+    // A Windows path on the disk, and whether writing there is refused.
+    struct DiskPath {
+        std::filesystem::path real;
+        bool writeProtected = false;
+    };
+    std::optional<DiskPath> mapPath(const std::string& windowsPath) const;
     void arm(Timer& timer);
     void disarm(Timer& timer);
 
@@ -185,6 +207,9 @@ class SimDesktop : public WindowSystem {
     bool readLocked_ = false;
     bool writeProtected_ = false;
     std::optional<std::size_t> failWritesAfter_;
+    TempFolder localAppData_{"tavrin-sim-appdata"};
+    bool localAppDataUnknown_ = false;
+    bool localAppDataWriteProtected_ = false;
 
     std::map<WindowHandle, WindowRecord> windows_;
     WindowHandle nextHandle_ = 0x10010;

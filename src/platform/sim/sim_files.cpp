@@ -1,19 +1,22 @@
-// The file system as far as the program sees it: the folder that stands
-// for "C:\\Program Files", with locked reads, write protection and writes
-// cut short; and the ANSI code page (Windows-1252).
+// The file system as far as the program sees it: the folders that stand
+// for "C:\Program Files" and for the user's local application data, with
+// locked reads, refused writes and writes cut short; and the ANSI code page
+// (Windows-1252).
 #include "sim_internal.h"
 
 #include "../codepage.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <fstream>
-#include <iterator>
+#include <tuple>
 
 namespace tavrin::sim {
 namespace {
 
-constexpr const char* kProgramFilesPrefix = "C:\\Program Files\\";
+constexpr const char* kProgramFiles = "C:\\Program Files";
+constexpr const char* kLocalAppData = "C:\\Users\\invitado\\AppData\\Local";
 
 bool startsWithNoCase(const std::string& text, const std::string& prefix) {
     if (text.size() < prefix.size())
@@ -24,6 +27,32 @@ bool startsWithNoCase(const std::string& text, const std::string& prefix) {
             return false;
     return true;
 }
+
+// What follows the folder in the path, "" for the folder itself; nothing
+// when the path does not lie in the folder.
+std::optional<std::string> below(const std::string& path, const std::string& folder) {
+    if (!startsWithNoCase(path, folder))
+        return std::nullopt;
+    if (path.size() == folder.size())
+        return std::string();
+    if (path[folder.size()] != '\\')
+        return std::nullopt;
+    return path.substr(folder.size() + 1);
+}
+
+class SimFileReader : public FileReader {
+  public:
+    explicit SimFileReader(std::ifstream in) : in_(std::move(in)) {}
+    std::optional<std::size_t> read(char* buffer, std::size_t size) override {
+        in_.read(buffer, static_cast<std::streamsize>(size));
+        if (in_.bad())
+            return std::nullopt;
+        return static_cast<std::size_t>(in_.gcount());
+    }
+
+  private:
+    std::ifstream in_;
+};
 
 } // namespace
 
@@ -40,53 +69,90 @@ std::filesystem::path SimDesktop::settingsFile() const {
     return programFiles_ / "Norvane.txt";
 }
 
+void SimDesktop::setLocalAppDataUnknown(bool unknown) {
+    localAppDataUnknown_ = unknown;
+}
+
 void SimDesktop::setReadLocked(bool locked) {
     readLocked_ = locked;
 }
 void SimDesktop::setWriteProtected(bool writeProtected) {
     writeProtected_ = writeProtected;
 }
+void SimDesktop::setLocalAppDataWriteProtected(bool writeProtected) {
+    localAppDataWriteProtected_ = writeProtected;
+}
 void SimDesktop::failWritesAfter(std::optional<std::size_t> bytes) {
     failWritesAfter_ = bytes;
 }
 
 std::string SimDesktop::settingsFilePath() const {
-    return "C:\\Program Files\\Norvane.txt";
+    return std::string(kProgramFiles) + "\\Norvane.txt";
 }
 
-std::optional<std::filesystem::path> SimDesktop::mapPath(const std::string& windowsPath) const {
-    const std::string prefix = kProgramFilesPrefix;
-    if (!startsWithNoCase(windowsPath, prefix))
+std::optional<std::string> SimDesktop::localAppDataFolder() const {
+    if (localAppDataUnknown_)
         return std::nullopt;
-    std::string rest = windowsPath.substr(prefix.size());
-    std::replace(rest.begin(), rest.end(), '\\', '/');
-    return programFiles_ / rest;
+    return kLocalAppData;
+}
+
+std::optional<SimDesktop::DiskPath> SimDesktop::mapPath(const std::string& windowsPath) const {
+    const std::array<std::tuple<const char*, const std::filesystem::path*, bool>, 2> places = {{
+        {kProgramFiles, &programFiles_, writeProtected_},
+        {kLocalAppData, &localAppData_.path(), localAppDataWriteProtected_},
+    }};
+    for (const auto& [folder, disk, writeProtected] : places) {
+        std::optional<std::string> rest = below(windowsPath, folder);
+        if (!rest)
+            continue;
+        std::replace(rest->begin(), rest->end(), '\\', '/');
+        return DiskPath{rest->empty() ? *disk : *disk / *rest, writeProtected};
+    }
+    return std::nullopt;
+}
+
+bool SimDesktop::fileExists(const std::string& path) {
+    const auto disk = mapPath(path);
+    std::error_code ec;
+    return disk && std::filesystem::is_regular_file(disk->real, ec);
+}
+
+std::unique_ptr<FileReader> SimDesktop::openFile(const std::string& path) {
+    if (readLocked_ || !fileExists(path))
+        return nullptr;
+    std::ifstream in(mapPath(path)->real, std::ios::binary);
+    if (!in)
+        return nullptr;
+    return std::make_unique<SimFileReader>(std::move(in));
 }
 
 std::optional<std::string> SimDesktop::readFile(const std::string& path) {
-    const auto real = mapPath(path);
-    std::error_code ec;
-    if (readLocked_ || !real || !std::filesystem::is_regular_file(*real, ec))
-        return std::nullopt;
-    std::ifstream in(*real, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
+    std::unique_ptr<FileReader> file = openFile(path);
+    return file ? readToEnd(*file) : std::nullopt;
 }
 
-bool SimDesktop::writeFileReplacing(const std::string& path, const std::string& bytes) {
-    const auto real = mapPath(path);
-    if (writeProtected_ || !real)
+bool SimDesktop::createFolders(const std::string& folder) {
+    const auto disk = mapPath(folder);
+    if (!disk)
         return false;
-    std::filesystem::path temp = *real;
+    std::error_code ec;
+    if (!disk->writeProtected)
+        std::filesystem::create_directories(disk->real, ec);
+    return std::filesystem::is_directory(disk->real, ec);
+}
+
+WriteResult SimDesktop::writeFileReplacing(const std::string& path, const std::string& bytes) {
+    const auto disk = mapPath(path);
+    if (!disk)
+        return WriteResult::Failed;
+    if (disk->writeProtected)
+        return WriteResult::AccessDenied;
+    std::filesystem::path temp = disk->real;
     temp += ".new";
     auto fail = [&] {
         std::error_code ignored;
         std::filesystem::remove(temp, ignored);
-        return false;
+        return WriteResult::Failed;
     };
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
@@ -105,8 +171,8 @@ bool SimDesktop::writeFileReplacing(const std::string& path, const std::string& 
             return fail();
     }
     std::error_code ec;
-    std::filesystem::rename(temp, *real, ec);
-    return ec ? fail() : true;
+    std::filesystem::rename(temp, disk->real, ec);
+    return ec ? fail() : WriteResult::Written;
 }
 
 std::string SimDesktop::ansiFromUtf8(const std::string& utf8) const {
@@ -116,4 +182,5 @@ std::string SimDesktop::ansiFromUtf8(const std::string& utf8) const {
 std::string SimDesktop::utf8FromAnsi(const std::string& ansi) const {
     return utf8FromCp1252(ansi);
 }
+
 } // namespace tavrin::sim

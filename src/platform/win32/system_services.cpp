@@ -1,6 +1,5 @@
 #include "platform/win32/system_services.h"
 
-#include "platform/win32/handles.h"
 #include "platform/win32/wide.h"
 
 #include <windows.h>
@@ -11,21 +10,6 @@
 
 namespace tavrin::win32 {
 namespace {
-
-struct FileTraits {
-    static void release(HANDLE h) { CloseHandle(h); }
-};
-using UniqueFile = Unique<HANDLE, FileTraits>;
-
-// The file calls report failure as INVALID_HANDLE_VALUE, the wrapper as null.
-UniqueFile openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
-    HANDLE h = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
-    return UniqueFile(h == INVALID_HANDLE_VALUE ? nullptr : h);
-}
-
-// ReadFile and WriteFile take a DWORD count; larger amounts go in pieces.
-constexpr std::size_t kLargestTransfer = 1u << 30;
 
 HWND hwndOf(WindowHandle window) {
     return reinterpret_cast<HWND>(window);
@@ -152,66 +136,6 @@ std::string SystemServices::longDate() const {
     // The count includes the terminating NUL.
     text.resize(written > 0 ? static_cast<std::size_t>(written) - 1 : 0);
     return utf8FromWide(text);
-}
-
-std::string SystemServices::settingsFilePath() const {
-    return "C:\\Program Files\\Norvane.txt";
-}
-
-std::optional<std::string> SystemServices::readFile(const std::string& path) {
-    UniqueFile file = openFile(wideFromUtf8(path), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
-    if (!file)
-        return std::nullopt;
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0)
-        return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const auto want = static_cast<DWORD>(std::min(bytes.size() - done, kLargestTransfer));
-        DWORD got = 0;
-        if (!ReadFile(file.get(), bytes.data() + done, want, &got, nullptr))
-            return std::nullopt;
-        if (got == 0)
-            break; // the file shrank while being read
-        done += got;
-    }
-    bytes.resize(done);
-    return bytes;
-}
-
-bool SystemServices::writeFileReplacing(const std::string& path, const std::string& bytes) {
-    const std::wstring target = wideFromUtf8(path);
-    const std::wstring temp = target + L".new";
-    // Windows refuses to replace a read-only file; say so before writing
-    // anything, and the same on systems that would replace it anyway.
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return false;
-    auto fail = [&] {
-        DeleteFileW(temp.c_str());
-        return false;
-    };
-    UniqueFile file = openFile(temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
-    if (!file)
-        return fail();
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const auto want = static_cast<DWORD>(std::min(bytes.size() - done, kLargestTransfer));
-        DWORD put = 0;
-        if (!WriteFile(file.get(), bytes.data() + done, want, &put, nullptr) || put == 0)
-            return fail();
-        done += put;
-    }
-    // The new content must be on the disk before it replaces the old one.
-    if (!FlushFileBuffers(file.get()))
-        return fail();
-    if (!CloseHandle(file.release()))
-        return fail();
-    if (!MoveFileExW(temp.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return fail();
-    return true;
 }
 
 std::string SystemServices::ansiFromUtf8(const std::string& utf8) const {

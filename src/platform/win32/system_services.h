@@ -1,8 +1,8 @@
 // The part of the window system that is not about the program's own
-// windows: the screen and the cursor, the user32 calls the forms make on
-// window handles, the shell, message boxes, the clock and the locale, the
-// user's name, files and the ANSI code page. Each member behaves as the
-// WindowSystem member of the same name; Win32Desktop forwards to it.
+// windows or files: the screen and the cursor, the user32 calls the forms
+// make on window handles, the shell, message boxes, the clock and the
+// locale, the user's name and the ANSI code page. Each member behaves as
+// the WindowSystem member of the same name; Win32Desktop forwards to it.
 #pragma once
 
 #include "platform/types.h"
@@ -46,9 +46,6 @@ class SystemServices {
     LocalTime now() const;
     std::string longDate() const;
 
-    std::string settingsFilePath() const;
-    std::optional<std::string> readFile(const std::string& path);
-    bool writeFileReplacing(const std::string& path, const std::string& bytes);
     // Characters the ANSI code page lacks become '?', never a look-alike.
     std::string ansiFromUtf8(const std::string& utf8) const;
     std::string utf8FromAnsi(const std::string& ansi) const;

@@ -6,6 +6,7 @@
 
 #include "platform/win32/brush_cache.h"
 #include "platform/win32/dispatcher.h"
+#include "platform/win32/file_services.h"
 #include "platform/win32/system_services.h"
 #include "platform/win32/text/text_painter.h"
 
@@ -68,12 +69,17 @@ class Win32Desktop : public WindowSystem {
     bool getUserName(std::string& buffer) override { return services_.getUserName(buffer); }
     LocalTime now() const override { return services_.now(); }
     std::string longDate() const override { return services_.longDate(); }
-    std::string settingsFilePath() const override { return services_.settingsFilePath(); }
-    std::optional<std::string> readFile(const std::string& path) override {
-        return services_.readFile(path);
+    std::string settingsFilePath() const override { return files_.settingsFilePath(); }
+    std::optional<std::string> localAppDataFolder() const override {
+        return files_.localAppDataFolder();
     }
-    bool writeFileReplacing(const std::string& path, const std::string& bytes) override {
-        return services_.writeFileReplacing(path, bytes);
+    bool fileExists(const std::string& path) override { return files_.fileExists(path); }
+    std::unique_ptr<FileReader> openFile(const std::string& path) override {
+        return files_.openFile(path);
+    }
+    bool createFolders(const std::string& folder) override { return files_.createFolders(folder); }
+    WriteResult writeFileReplacing(const std::string& path, const std::string& bytes) override {
+        return files_.writeFileReplacing(path, bytes);
     }
     std::string ansiFromUtf8(const std::string& utf8) const override {
         return services_.ansiFromUtf8(utf8);
@@ -84,6 +90,7 @@ class Win32Desktop : public WindowSystem {
 
   private:
     SystemServices services_;
+    FileServices files_;
     TextPainter painter_;
     BrushCache brushes_;
     std::vector<FormHost*> hosts_;

@@ -1,0 +1,117 @@
+// Where the settings file is read and written: "C:\Program Files" when it
+// may be written, else a per-user copy in the user's VirtualStore, which
+// once there is read and written in its place.
+#include "bar_fixture.h"
+
+#include "app/settings_location.h"
+
+namespace tavrin::testing {
+namespace {
+
+std::string withName(const std::string& name) {
+    std::vector<std::string> lines = defaultLines();
+    lines[0] = name;
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+TEST_F(BarTest, ThePerUserCopyLiesInTheVirtualStore) {
+    EXPECT_EQ(perUserSettingsPath(desk),
+              "C:\\Users\\invitado\\AppData\\Local\\VirtualStore\\Program Files\\Norvane.txt");
+    desk.setLocalAppDataUnknown(true);
+    EXPECT_EQ(perUserSettingsPath(desk), std::nullopt);
+}
+
+TEST_F(BarTest, WhereProgramFilesMayBeWrittenTheFileItselfIsUsed) {
+    writeFileBytes(withName("Real"));
+    loadBar();
+    EXPECT_EQ(settings().ShortcutName[0].text(), "Real");
+    settings().ShortcutName[0] = "Nuevo";
+    program.module1.eSave();
+    EXPECT_EQ(fileBytes(), withName("Nuevo"));
+    EXPECT_TRUE(desk.messageBoxes().empty());
+    // Nothing is made in the user's folders.
+    EXPECT_TRUE(std::filesystem::is_empty(desk.localAppDataOnDisk()));
+}
+
+TEST_F(BarTest, AProtectedProgramFilesSendsTheSaveToAPerUserCopy) {
+    writeFileBytes(withName("Real"));
+    desk.setWriteProtected(true);
+    loadBar();
+    settings().ShortcutName[0] = "Copia";
+    program.module1.eSave();
+    EXPECT_TRUE(desk.messageBoxes().empty());
+    EXPECT_EQ(fileBytes(), withName("Real"));
+    EXPECT_EQ(bytesOf(perUserFile()), withName("Copia"));
+    EXPECT_FALSE(std::filesystem::exists(perUserFile().string() + ".new"));
+
+    // The bar that the save rebuilds reads the copy.
+    program.unload<frmSide>();
+    loadBar();
+    EXPECT_EQ(settings().ShortcutName[0].text(), "Copia");
+
+    // Once there, the copy takes every save, even where the file itself
+    // could now be written: the file would never be read again.
+    desk.setWriteProtected(false);
+    settings().ShortcutName[0] = "Otra";
+    program.module1.eSave();
+    EXPECT_EQ(bytesOf(perUserFile()), withName("Otra"));
+    EXPECT_EQ(fileBytes(), withName("Real"));
+    EXPECT_TRUE(desk.messageBoxes().empty());
+}
+
+TEST_F(BarTest, AnExistingPerUserCopyIsReadInsteadOfTheFile) {
+    writeFileBytes(withName("Real"));
+    writeBytes(perUserFile(), withName("Copia"));
+    frmSide& bar = loadBar();
+    EXPECT_EQ(bar.Labels[0].caption(), "Copia");
+    EXPECT_EQ(bar.List1.item(0), "Copia");
+
+    // An empty copy is still the copy.
+    writeBytes(perUserFile(), "");
+    program.unload<frmSide>();
+    frmSide& again = loadBar();
+    EXPECT_EQ(again.Labels[0].caption(), "");
+
+    // Without the copy the file itself is read again.
+    std::filesystem::remove(perUserFile());
+    program.unload<frmSide>();
+    EXPECT_EQ(loadBar().Labels[0].caption(), "Real");
+}
+
+TEST_F(BarTest, ASaveNoPlaceTakesLeavesEveryFileAndSaysSo) {
+    // A per-user copy that may not be written: the file itself, though
+    // writable, is not used instead.
+    writeFileBytes(withName("Real"));
+    writeBytes(perUserFile(), withName("Copia"));
+    loadBar();
+    desk.setLocalAppDataWriteProtected(true);
+    settings().ShortcutName[0] = "Nuevo";
+    program.module1.eSave();
+    EXPECT_EQ(desk.messageBoxes().size(), 1u);
+    EXPECT_EQ(bytesOf(perUserFile()), withName("Copia"));
+    EXPECT_EQ(fileBytes(), withName("Real"));
+
+    // A protected Program Files and no local application data folder.
+    std::filesystem::remove(perUserFile());
+    desk.setLocalAppDataWriteProtected(false);
+    desk.setLocalAppDataUnknown(true);
+    desk.setWriteProtected(true);
+    program.module1.eSave();
+    EXPECT_EQ(desk.messageBoxes().size(), 2u);
+    EXPECT_EQ(fileBytes(), withName("Real"));
+
+    // A protected Program Files and a local application data folder in
+    // which no folder may be made.
+    desk.setLocalAppDataUnknown(false);
+    std::filesystem::remove_all(desk.localAppDataOnDisk() / "VirtualStore");
+    desk.setLocalAppDataWriteProtected(true);
+    program.module1.eSave();
+    EXPECT_EQ(desk.messageBoxes().size(), 3u);
+    EXPECT_FALSE(std::filesystem::exists(desk.localAppDataOnDisk() / "VirtualStore"));
+}
+
+} // namespace
+} // namespace tavrin::testing
