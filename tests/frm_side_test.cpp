@@ -54,7 +54,7 @@ TEST_F(BarTest, AFullFileIsReadAndAppliedToTheTiles) {
     lines[22] = "a&b";   // stays
     lines[28] = "210.5"; // rounds to the even neighbour
     lines[29] = "1776568";
-    lines.push_back("extra line"); // read into the buffer, otherwise ignored
+    lines.push_back("extra line"); // ignored
     writeLines(lines);
 
     frmSide& bar = loadBar();
@@ -73,8 +73,43 @@ TEST_F(BarTest, AFullFileIsReadAndAppliedToTheTiles) {
     EXPECT_EQ(bar.lblButton[0].caption(), "&&");
     EXPECT_EQ(s.GlassAlpha, 210);
     EXPECT_EQ(s.ShortcutColor[6].number(), 1776568);
-    EXPECT_EQ(bar.List1.listCount(), 62); // read twice, never cleared
-    EXPECT_EQ(bar.List1.item(30), "extra line");
+    // Only the first thirty lines can ever be read: the buffer holds no more.
+    EXPECT_EQ(bar.List1.listCount(), 30);
+    EXPECT_EQ(bar.List1.item(29), "1776568");
+}
+
+TEST_F(BarTest, TheLineBufferHoldsTheFirstThirtyLinesReadSinceTheBarWasMade) {
+    // A damaged file of many lines, the first of them very long: the buffer
+    // keeps what can be read, and of a line what a value can use.
+    std::vector<std::string> lines(100000, "linea");
+    lines[0] = std::string(100000, 'x');
+    lines[1] = "segunda";
+    writeLines(lines);
+    frmSide& bar = loadBar();
+    EXPECT_EQ(bar.List1.listCount(), 30);
+    EXPECT_EQ(bar.List1.item(0), std::string(32767, 'x'));
+    EXPECT_EQ(bar.List1.item(1), "segunda");
+    EXPECT_EQ(settings().ShortcutName[0].text(), std::string(32767, 'x'));
+    EXPECT_EQ(settings().GlassAlpha, 240); // "linea" is no number
+
+    // A short file fills the buffer on each read, never cleared: the second
+    // read of the bar's load lands behind the first.
+    lines = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
+    writeLines(lines);
+    program.unload<frmSide>();
+    frmSide& fresh = loadBar();
+    ASSERT_EQ(fresh.List1.listCount(), 20);
+    EXPECT_EQ(fresh.List1.item(10), "a");
+    EXPECT_EQ(settings().ShortcutFolder[4].text(), "a"); // position 10
+    EXPECT_EQ(settings().ShortcutColor[0].text(), "c");  // position 12
+    EXPECT_EQ(settings().LeftSide.text(), "j");          // position 19
+
+    // A third read fills up to thirty and stops there.
+    fresh.eLoad();
+    EXPECT_EQ(fresh.List1.listCount(), 30);
+    EXPECT_EQ(fresh.List1.item(29), "j");
+    fresh.eLoad();
+    EXPECT_EQ(fresh.List1.listCount(), 30);
 }
 
 TEST_F(BarTest, AnEmptyFileEmptiesTheTextsAndStillRunsTheSetUp) {

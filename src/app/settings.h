@@ -5,15 +5,21 @@
 #include "platform/loose.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace tavrin {
 
 inline constexpr int kShortcuts = 6; // folder tiles
 inline constexpr int kTiles = 7;     // folder tiles and the settings tile
 inline constexpr int kSettingsLines = 30;
+// The most of one line of the file that is kept, in bytes: the longest
+// path Windows accepts has 32767 characters. No value can use more: a
+// folder is no longer, a caption shows a few words, a number or a glyph far
+// less. Only a damaged file holds a longer line; the rest of it is passed
+// over, so that it costs neither time nor memory.
+inline constexpr std::size_t kLongestSettingsLine = 32767;
 
 struct SettingsRecord {
     std::array<Loose, kShortcuts> ShortcutName;   // lines 0-5
@@ -38,9 +44,5 @@ struct SettingsRecord {
 // value never spans lines: every run of CR and LF characters inside it is
 // written as one space.
 std::string settingsFileText(const SettingsRecord& settings);
-
-// Splits text at CR LF, a lone CR or a lone LF; the terminators are not part
-// of the lines, and a last line without terminator still counts.
-std::vector<std::string> splitLines(const std::string& text);
 
 } // namespace tavrin

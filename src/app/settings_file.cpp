@@ -1,5 +1,7 @@
 #include "settings.h"
 
+#include <vector>
+
 namespace tavrin {
 namespace {
 
@@ -42,22 +44,6 @@ std::string settingsFileText(const SettingsRecord& s) {
     for (const std::string& v : values)
         text += oneLine(v) + kLineEnd;
     return text;
-}
-
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.push_back(text.substr(start));
-    return lines;
 }
 
 } // namespace tavrin

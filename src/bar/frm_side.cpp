@@ -1,6 +1,7 @@
 #include "frm_side.h"
 
 #include "app/program.h"
+#include "app/settings_lines.h"
 #include "app/settings_location.h"
 #include "platform/window_system.h"
 
@@ -200,12 +201,19 @@ void frmSide::eLoad() {
     std::unique_ptr<FileReader> file = openSettingsFile(ws);
     if (!file)
         return;
-    const std::optional<std::string> bytes = readToEnd(*file);
-    if (!bytes)
+    // Only the buffer's first thirty positions are ever read: lines that
+    // would land beyond them are left in the file unread, and a line keeps
+    // no more than any value can use (settings.h).
+    LineReader lines(*file, kLongestSettingsLine);
+    while (List1.listCount() < kSettingsLines) {
+        const std::optional<std::string> line = lines.next();
+        if (!line)
+            break;
+        List1.addItem(ws.utf8FromAnsi(*line));
+    }
+    if (lines.failed())
         return;
     file.reset();
-    for (const std::string& line : splitLines(ws.utf8FromAnsi(*bytes)))
-        List1.addItem(line);
 
     int line = 0;
     for (Loose& v : s.ShortcutName)
