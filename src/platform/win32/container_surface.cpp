@@ -81,8 +81,9 @@ std::optional<LRESULT> ContainerSurface::handleSurface(HWND window, UINT message
 }
 
 void ContainerSurface::paint(HWND window) {
-    PAINTSTRUCT ps;
-    HDC screen = BeginPaint(window, &ps);
+    PaintScope paint(window);
+    HDC screen = paint.dc();
+    const RECT& damage = paint.damage();
     RECT client;
     GetClientRect(window, &client);
     const int width = std::max<int>(1, client.right);
@@ -93,13 +94,11 @@ void ContainerSurface::paint(HWND window) {
     if (memory && bitmap) {
         Selected selected(memory.get(), bitmap.get());
         FillRect(memory.get(), &client, ctx_.brushes().get(surfaceColor()));
-        paintWindowless(memory.get(), container_, ps.rcPaint, ctx_.painter(), ctx_.brushes());
+        paintWindowless(memory.get(), container_, damage, ctx_.painter(), ctx_.brushes());
         paintDecoration(memory.get(), client);
-        BitBlt(screen, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-               ps.rcPaint.bottom - ps.rcPaint.top, memory.get(), ps.rcPaint.left, ps.rcPaint.top,
-               SRCCOPY);
+        BitBlt(screen, damage.left, damage.top, damage.right - damage.left,
+               damage.bottom - damage.top, memory.get(), damage.left, damage.top, SRCCOPY);
     }
-    EndPaint(window, &ps);
 }
 
 Control* ContainerSurface::windowlessAt(POINT p) const {

@@ -1,6 +1,8 @@
 #include "platform/win32/win32_desktop.h"
 
 #include "platform/win32/form_host.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/pixels.h"
 
 #include <algorithm>
 
@@ -61,6 +63,20 @@ void Win32Desktop::endProgram() {
     for (FormHost* host : hosts_)
         host->close();
     PostQuitMessage(0);
+}
+
+void Win32Desktop::handlerEscaped(const char* what) noexcept {
+    ++escaped_;
+    // There is no log; a debugger sees it.
+    OutputDebugStringA("Tavrin: a handler failed: ");
+    OutputDebugStringA(what);
+    OutputDebugStringA("\n");
+}
+
+TextExtent Win32Desktop::measureText(const Font& font, const std::string& text) {
+    WindowDc screen(nullptr);
+    const SIZE size = painter_.measure(screen.get(), font, text);
+    return TextExtent{twipsFromPixels(size.cx), twipsFromPixels(size.cy)};
 }
 
 void Win32Desktop::messageBox(const std::string& text, const std::string& caption,

@@ -35,6 +35,10 @@ class Win32Desktop : public WindowSystem {
     std::unique_ptr<FormPeer> createWindow(Form& form) override;
     void retire(std::unique_ptr<Form> form) override;
     void endProgram() override;
+    void handlerEscaped(const char* what) noexcept override;
+    // Handlers whose failure was stopped where the window system called them.
+    std::size_t escapedHandlers() const { return escaped_; }
+    TextExtent measureText(const Font& font, const std::string& text) override;
 
     Twips screenWidth() const override { return services_.screenWidth(); }
     Twips screenHeight() const override { return services_.screenHeight(); }
@@ -88,6 +92,7 @@ class Win32Desktop : public WindowSystem {
     BrushCache brushes_;
     std::vector<FormHost*> hosts_;
     bool ended_ = false;
+    std::size_t escaped_ = 0;
     // Last: forms and windows still kept for a running handler go first.
     Dispatcher dispatcher_;
 };
