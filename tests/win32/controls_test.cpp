@@ -138,7 +138,7 @@ TEST_F(Controls, ControlsThatCarryTheDesignsColoursDrawWithoutVisualStyles) {
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
     ASSERT_TRUE(GetComboBoxInfo(combo, &info));
-    for (HWND w : {childAt(window, form->check), combo, info.hwndList,
+    for (HWND w : {edit, childAt(window, form->check), combo, info.hwndList,
                    childAt(window, form->button), childAt(window, form->scroll)})
         EXPECT_EQ(GetWindowTheme(w), nullptr) << testing::className(w);
 }
