@@ -6,6 +6,8 @@
 #include "platform/win32/pixels.h"
 #include "platform/win32/win32_desktop.h"
 
+#include "platform/handler_guard.h"
+
 #include <commctrl.h>
 
 namespace tavrin::win32 {
@@ -112,7 +114,7 @@ bool ChildControl::raiseMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!m)
         return false;
     const MouseArgs args = mouseArgs(*m, POINT{0, 0});
-    raiseMouseEvent(control_, m->event, args);
+    runHandler(ctx_.desktop, [&] { raiseMouseEvent(control_, m->event, args); });
     return true;
 }
 
@@ -123,12 +125,19 @@ LRESULT ChildControl::subclassed(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 LRESULT CALLBACK ChildControl::subclassProcedure(HWND window, UINT message, WPARAM wParam,
-                                                 LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+                                                 LPARAM lParam, UINT_PTR, DWORD_PTR self) noexcept {
     auto& peer = *reinterpret_cast<ChildControl*>(self);
     // The scope covers the control's own handling too: what it sends to
-    // the container nests inside this message.
+    // the container nests inside this message. Nothing unwinds through
+    // the control's own procedure.
     Dispatcher::Scope scope(peer.ctx_.desktop.dispatcher());
-    return peer.subclassed(window, message, wParam, lParam);
+    LRESULT result = 0;
+    bool handled = false;
+    runHandler(peer.ctx_.desktop, [&] {
+        result = peer.subclassed(window, message, wParam, lParam);
+        handled = true;
+    });
+    return handled ? result : DefSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace tavrin::win32

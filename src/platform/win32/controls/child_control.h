@@ -61,7 +61,7 @@ class ChildControl : public Peer {
 
   private:
     static LRESULT CALLBACK subclassProcedure(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+                                              LPARAM lParam, UINT_PTR id, DWORD_PTR self) noexcept;
     void place();
     void applyToolTip();
 
