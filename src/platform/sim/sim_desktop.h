@@ -110,7 +110,8 @@ class SimDesktop : public WindowSystem {
     // MouseDown, MouseUp, Click (on a check box the value toggles first, on
     // a text box it takes the focus).
     void click(Control& target, int button = kLeftButton);
-    // MouseDown, MouseUp, Click, DblClick, MouseUp.
+    // MouseDown, MouseUp, Click, DblClick, MouseUp; on a check box or a push
+    // button, two clicks.
     void dblClick(Control& target);
     // The form's own surface.
     void mouseMove(Form& target, MouseArgs args = {});

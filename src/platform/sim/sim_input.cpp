@@ -87,6 +87,11 @@ void SimDesktop::dblClick(Control& target) {
     click(target);
     if (!accepts(target))
         return;
+    // A button has no double-click: the second press is a click of its own.
+    if (target.kind() == ControlKind::CheckBox || target.kind() == ControlKind::CommandButton) {
+        click(target);
+        return;
+    }
     deliver([&] { target.raiseDblClick(); });
     if (accepts(target))
         deliver([&] { target.raiseMouseUp(MouseArgs{}); });

@@ -6,6 +6,8 @@
 #include "platform/win32/pixels.h"
 #include "platform/win32/win32_desktop.h"
 
+#include "platform/handler_guard.h"
+
 #include <algorithm>
 
 namespace tavrin::win32 {
@@ -136,17 +138,18 @@ void ContainerSurface::mouse(HWND window, const MouseMessage& m) {
         clicked = PtInRect(&r, m.position) != FALSE;
     }
 
+    WindowSystem& ws = ctx_.desktop;
     if (target) {
         const MouseArgs args = mouseArgs(m, originOf(*target));
         if (m.event == MouseEvent::DoubleClick) {
             // The second press of a double-click: Down, Up, Click came
             // with the first one; DblClick stands in for this Down.
-            target->raiseDblClick();
+            runHandler(ws, [&] { target->raiseDblClick(); });
         } else {
-            raiseMouseEvent(*target, m.event, args);
+            runHandler(ws, [&] { raiseMouseEvent(*target, m.event, args); });
         }
     } else {
-        ownMouse(m.event, mouseArgs(m, POINT{0, 0}));
+        runHandler(ws, [&] { ownMouse(m.event, mouseArgs(m, POINT{0, 0})); });
     }
 
     if (releasing) {
@@ -160,9 +163,9 @@ void ContainerSurface::mouse(HWND window, const MouseMessage& m) {
             ReleaseCapture();
         if (clicked && !wasDoubleClick && ctx_.live()) {
             if (target)
-                target->raiseClick();
+                runHandler(ws, [&] { target->raiseClick(); });
             else
-                ownClick();
+                runHandler(ws, [&] { ownClick(); });
         }
     }
 }

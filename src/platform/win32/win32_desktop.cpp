@@ -65,6 +65,27 @@ void Win32Desktop::endProgram() {
     PostQuitMessage(0);
 }
 
+void Win32Desktop::handleMessage(MSG& message) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !ended_) {
+        const HWND form = GetAncestor(message.hwnd, GA_ROOT);
+        const bool backwards = GetKeyState(VK_SHIFT) < 0;
+        for (FormHost* host : hosts_)
+            if (host->window() == form && host->tab(message.hwnd, backwards))
+                return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+Control* Win32Desktop::focusedControl() const {
+    const HWND focus = GetFocus();
+    const HWND form = GetAncestor(focus, GA_ROOT);
+    for (FormHost* host : hosts_)
+        if (host->window() == form)
+            return host->controlOwning(focus);
+    return nullptr;
+}
+
 void Win32Desktop::handlerEscaped(const char* what) noexcept {
     ++escaped_;
     // There is no log; a debugger sees it.

@@ -28,6 +28,13 @@ class Win32Desktop : public WindowSystem {
     // After endProgram() no handler of the program runs any more.
     bool ended() const { return ended_; }
 
+    // One message of the thread's queue: the keys a dialog handles itself
+    // (Tab and Shift+Tab between a form's controls) first, then the
+    // message's own window.
+    void handleMessage(MSG& message);
+    // The control that has the keyboard focus, if it is one of ours.
+    Control* focusedControl() const;
+
     // The form windows now open, for endProgram() to hide them.
     void enlist(FormHost& host);
     void strike(FormHost& host);

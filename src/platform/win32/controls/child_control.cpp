@@ -160,12 +160,19 @@ LRESULT ChildControl::subclassed(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 LRESULT CALLBACK ChildControl::subclassProcedure(HWND window, UINT message, WPARAM wParam,
-                                                 LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+                                                 LPARAM lParam, UINT_PTR, DWORD_PTR self) noexcept {
     auto& peer = *reinterpret_cast<ChildControl*>(self);
     // The scope covers the control's own handling too: what it sends to
-    // the container nests inside this message.
+    // the container nests inside this message. Nothing unwinds through
+    // the control's own procedure.
     Dispatcher::Scope scope(peer.ctx_.desktop.dispatcher());
-    return peer.subclassed(window, message, wParam, lParam);
+    LRESULT result = 0;
+    bool handled = false;
+    runHandler(peer.ctx_.desktop, [&] {
+        result = peer.subclassed(window, message, wParam, lParam);
+        handled = true;
+    });
+    return handled ? result : DefSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace tavrin::win32

@@ -77,7 +77,7 @@ class ChildControl : public Peer {
     HWND makeStandard(const wchar_t* windowClass, DWORD style, DWORD exStyle, int id) const;
     void watch(HWND window);
     static LRESULT CALLBACK subclassProcedure(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+                                              LPARAM lParam, UINT_PTR id, DWORD_PTR self) noexcept;
     void place();
     void applyToolTip();
 
