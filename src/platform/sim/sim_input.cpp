@@ -17,6 +17,7 @@ namespace tavrin::sim {
 namespace {
 
 constexpr int kBackspace = 8;
+constexpr int kTab = 9;
 constexpr int kFirstPrintable = 32;
 
 // Byte offsets of each code point's start, plus the end of the text.
@@ -109,9 +110,12 @@ void SimDesktop::dblClick(Form& target) {
 
 void SimDesktop::typeKey(TextBox& target, int key) {
     Dispatch scope(*this);
-    if (!accepts(target))
+    // Tab moves the focus: the keyboard gives it to no text box as a character.
+    if (!accepts(target) || key == kTab)
         return;
-    deliver([&] { key = target.raiseKeyPress(key); });
+    int code = 0; // a KeyPress handler that fails consumes the key
+    deliver([&] { code = target.raiseKeyPress(key); });
+    key = code;
     // A one-line edit control inserts no control characters.
     if (key == 0 || (key != kBackspace && key < kFirstPrintable) || !accepts(target))
         return;
