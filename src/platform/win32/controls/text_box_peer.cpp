@@ -163,7 +163,8 @@ class TextBoxPeer : public ChildControl {
         case WM_CHAR:
         case WM_IME_CHAR:
             typed(window, static_cast<wchar_t>(wParam), lParam);
-            syncCaret();
+            if (ctx_.live())
+                syncCaret();
             return 0;
         case WM_KEYDOWN:
             return keyDown(window, wParam, lParam);
