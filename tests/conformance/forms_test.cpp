@@ -3,6 +3,7 @@
 // that fit their text.
 #include "probe_form.h"
 
+#include <limits>
 #include <stdexcept>
 
 namespace tavrin::conformance {
@@ -130,6 +131,19 @@ TEST_F(FormConformance, AutoSizedLabelsFitTheirText) {
     const Twips kept = label.width();
     label.setCaption("A");
     EXPECT_EQ(label.width(), kept);
+}
+
+TEST_F(FormConformance, GeometryRefusesWhatNoWindowCanTake) {
+    ProbeForm& form = open();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    EXPECT_THROW(form.label.setWidth(nan), PropertyError);
+    EXPECT_THROW(form.label.setWidth(-1), PropertyError);
+    EXPECT_THROW(form.label.setLeft(infinity), PropertyError);
+    EXPECT_THROW(form.setHeight(nan), PropertyError);
+    EXPECT_THROW(form.setTop(-infinity), PropertyError);
+    EXPECT_EQ(form.label.width(), 1500);
+    EXPECT_EQ(form.height(), 4500);
 }
 
 } // namespace
