@@ -51,8 +51,15 @@ inline std::vector<std::string> defaultLines() {
 
 class BarTest : public ::testing::Test {
   protected:
+    // A handler that failed fails the test, unless the test expects it.
+    void TearDown() override {
+        EXPECT_EQ(desk.escapedHandlers().size(), expectedEscapes)
+            << "handlers failed that the test did not expect to";
+    }
+
     sim::SimDesktop desk;
     Program program{desk};
+    std::size_t expectedEscapes = 0;
 
     SettingsRecord& settings() { return program.module1.Settings; }
 

@@ -1,3 +1,6 @@
+// What only the simulated desktop shows: the exact order of virtual time,
+// its stand-ins and readbacks, and the clock (files: sim_files_test.cpp).
+// What both desktops share is in the conformance suite.
 #include "platform/sim/sim_desktop.h"
 
 #include "platform/check_box.h"
@@ -6,7 +9,6 @@
 #include "platform/text_box.h"
 #include "platform/timer.h"
 
-#include <cctype>
 #include <gtest/gtest.h>
 
 namespace tavrin {
@@ -38,44 +40,6 @@ void start(Timer& timer, int interval) {
     timer.setEnabled(true);
 }
 
-TEST(SimDesktopTimers, CountdownFollowsEnabledAndInterval) {
-    sim::SimDesktop desk;
-    FormSlot<TestForm> slot;
-    TestForm& form = slot.get(desk);
-    int ticks = 0;
-    form.timer.onTimer = [&] { ++ticks; };
-    start(form.timer, 100);
-    EXPECT_EQ(desk.runningTimers(), 1);
-
-    desk.advance(60);
-    form.timer.setEnabled(true); // already enabled: countdown kept
-    desk.advance(40);
-    EXPECT_EQ(ticks, 1);
-
-    desk.advance(60);
-    form.timer.setEnabled(false); // countdown discarded
-    form.timer.setEnabled(true);
-    desk.advance(60);
-    EXPECT_EQ(ticks, 1);
-    desk.advance(40);
-    EXPECT_EQ(ticks, 2);
-
-    desk.advance(90);
-    form.timer.setInterval(50); // restarts a full interval of the new length
-    desk.advance(49);
-    EXPECT_EQ(ticks, 2);
-    desk.advance(1);
-    EXPECT_EQ(ticks, 3);
-
-    form.timer.onTimer = [&] {
-        ++ticks;
-        form.timer.setEnabled(false);
-    };
-    desk.advance(1000);
-    EXPECT_EQ(ticks, 4);
-    EXPECT_EQ(desk.runningTimers(), 0);
-}
-
 TEST(SimDesktopTimers, FireInDueOrderTiesInArmingOrder) {
     sim::SimDesktop desk;
     FormSlot<TestForm> slot;
@@ -102,113 +66,6 @@ TEST(SimDesktopTimers, FireInDueOrderTiesInArmingOrder) {
     desk.advance(45);
     EXPECT_EQ(order, "A110 B140 ");
     EXPECT_EQ(desk.elapsed(), 145);
-}
-
-TEST(SimDesktopTimers, OneMillisecondTimerFiresOncePerMillisecond) {
-    sim::SimDesktop desk;
-    FormSlot<TestForm> slot;
-    TestForm& form = slot.get(desk);
-    int ticks = 0;
-    form.timer.onTimer = [&] { ++ticks; };
-    start(form.timer, 1);
-    desk.advance(500);
-    EXPECT_EQ(ticks, 500);
-    EXPECT_EQ(desk.now().second, 0);
-    EXPECT_EQ(desk.now().minute, 0);
-}
-
-TEST(SimDesktopForms, FormUnloadingItselfFromItsTimerIsFreedAfterTheHandler) {
-    sim::SimDesktop desk;
-    FormSlot<TestForm> slot;
-    TestForm& form = slot.get(desk);
-    form.show();
-    const WindowHandle handle = form.hWnd();
-    ASSERT_NE(desk.window(handle), nullptr);
-    EXPECT_TRUE(desk.window(handle)->visible);
-    EXPECT_EQ(desk.windowOf(form), desk.window(handle));
-
-    bool destroyed = false;
-    bool destroyedInHandler = true;
-    int innerTicks = 0;
-    form.destroyed = &destroyed;
-    form.timer.onTimer = [&] {
-        slot.unload();
-        destroyedInHandler = destroyed;
-        EXPECT_FALSE(form.loaded()); // still safe to touch
-    };
-    form.inner.onTimer = [&] { ++innerTicks; };
-    start(form.timer, 100);
-    start(form.inner, 100); // due at the same time, armed later
-    desk.advance(100);
-
-    EXPECT_FALSE(destroyedInHandler);
-    EXPECT_TRUE(destroyed);
-    EXPECT_EQ(innerTicks, 0);
-    EXPECT_EQ(desk.runningTimers(), 0);
-    EXPECT_EQ(desk.liveWindows(), 0);
-    const sim::WindowRecord* record = desk.window(handle);
-    ASSERT_NE(record, nullptr);
-    EXPECT_FALSE(record->alive);
-    EXPECT_FALSE(record->visible);
-    EXPECT_EQ(record->form, nullptr);
-    desk.advance(1000);
-    EXPECT_EQ(innerTicks, 0);
-}
-
-TEST(SimDesktopInput, TypingEditsAtTheCaret) {
-    sim::SimDesktop desk;
-    FormSlot<TestForm> slot;
-    TextBox& box = slot.get(desk).text;
-    std::vector<std::pair<std::string, int>> changes; // text and caret seen by Change
-    box.onChange = [&] { changes.emplace_back(box.text(), box.selStart()); };
-
-    desk.typeText(box, "ab");
-    box.setSelStart(1);
-    desk.typeText(box, "\xC3\xB1"); // ñ, one code point
-    EXPECT_EQ(box.text(), "a\xC3\xB1"
-                          "b");
-    EXPECT_EQ(box.selStart(), 2);
-    ASSERT_EQ(changes.size(), 3u);
-    EXPECT_EQ(changes[2], std::make_pair(box.text(), 2));
-
-    box.setMaxLength(3);
-    desk.typeKey(box, 'x');
-    EXPECT_EQ(box.text(), "a\xC3\xB1"
-                          "b");
-    desk.typeKey(box, 8);
-    EXPECT_EQ(box.text(), "ab");
-    EXPECT_EQ(box.selStart(), 1);
-    box.setSelStart(0);
-    desk.typeKey(box, 8); // nothing before the caret
-    EXPECT_EQ(box.text(), "ab");
-    EXPECT_EQ(changes.size(), 4u);
-
-    box.onKeyPress = [](int& key) { key = key == 'q' ? 0 : std::toupper(key); };
-    desk.typeText(box, "qz");
-    EXPECT_EQ(box.text(), "Zab");
-    EXPECT_EQ(box.selStart(), 1);
-    EXPECT_EQ(changes.size(), 5u);
-}
-
-TEST(SimDesktopInput, ClickTogglesCheckBoxAndStopsWhenTheFormGoes) {
-    sim::SimDesktop desk;
-    FormSlot<TestForm> slot;
-    TestForm& form = slot.get(desk);
-    std::string events;
-    form.check.onMouseDown = [&](const MouseArgs&) { events += 'D'; };
-    form.check.onMouseUp = [&](const MouseArgs&) { events += 'U'; };
-    form.check.onClick = [&] { events += 'C' + std::to_string(form.check.value()); };
-    desk.click(form.check);
-    EXPECT_EQ(events, "DUC1");
-
-    form.check.onMouseUp = [&](const MouseArgs&) {
-        events += 'U';
-        slot.unload();
-    };
-    events.clear();
-    desk.click(form.check);
-    EXPECT_EQ(events, "DU");
-    EXPECT_EQ(slot.ifLoaded(), nullptr);
 }
 
 TEST(SimDesktopInput, EndProgramStopsEverything) {

@@ -2,6 +2,7 @@
 // first window, and the message loop until the program ends.
 #include "app/program.h"
 #include "bar/frm_side.h"
+#include "platform/handler_guard.h"
 #include "platform/win32/win32_desktop.h"
 
 #include <windows.h>
@@ -17,12 +18,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     {
         // Handlers run inside the start too; what they unload waits for it.
         tavrin::win32::Dispatcher::Scope scope(desktop.dispatcher());
-        program.start();
+        tavrin::runHandler(desktop, [&program] { program.start(); });
     }
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        desktop.handleMessage(message);
     return 0;
 }

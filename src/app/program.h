@@ -29,13 +29,9 @@ class Program {
     void start();
 
   private:
-    template <class T> FormSlot<T>& slot();
+    template <class T> FormSlot<T>& slot() { return forms_.template slot<T>(); }
 
-    FormSlot<frmSide> side_;
+    FormSlots<frmSide> forms_;
 };
-
-template <> inline FormSlot<frmSide>& Program::slot<frmSide>() {
-    return side_;
-}
 
 } // namespace tavrin

@@ -1,12 +1,22 @@
 #include "control.h"
 
 #include "container.h"
+#include "label.h"
+
+#include <cmath>
 
 namespace tavrin {
 
-void Control::setGeometry(Twips left, Twips top, Twips width, Twips height) {
+void checkGeometry(Twips left, Twips top, Twips width, Twips height) {
+    if (!std::isfinite(left) || !std::isfinite(top) || !std::isfinite(width) ||
+        !std::isfinite(height))
+        throw PropertyError("not a finite position or size");
     if (width < 0 || height < 0)
         throw PropertyError("negative size");
+}
+
+void Control::setGeometry(Twips left, Twips top, Twips width, Twips height) {
+    checkGeometry(left, top, width, height);
     if (left == left_ && top == top_ && width == width_ && height == height_)
         return;
     left_ = left;
@@ -23,6 +33,8 @@ Form* Control::form() const {
 void Container::add(Control& child) {
     child.parent_ = this;
     children_.push_back(&child);
+    if (child.kind() == ControlKind::Label)
+        static_cast<Label&>(child).fitToText();
 }
 
 std::string untilNul(const std::string& text) {

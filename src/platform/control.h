@@ -70,6 +70,11 @@ class Control {
     // Labels and shapes have no window of their own: their container paints
     // them and hands them the mouse.
     bool windowless() const { return kind_ == ControlKind::Label || kind_ == ControlKind::Shape; }
+    // Controls with a window of their own, frames and timers apart, take the
+    // keyboard focus and are stops of the Tab key.
+    bool takesFocus() const {
+        return !windowless() && kind_ != ControlKind::Frame && kind_ != ControlKind::Timer;
+    }
 
     // Design-time identity: "lblButton" and 3 for lblButton(3); -1 when the
     // control is not part of an array.
@@ -147,5 +152,9 @@ class Control {
 
 // Text properties end at the first NUL character, as a window's text does.
 std::string untilNul(const std::string& text);
+
+// Refuses what no window can take: a negative size, or a position or size
+// that is not a finite number.
+void checkGeometry(Twips left, Twips top, Twips width, Twips height);
 
 } // namespace tavrin

@@ -2,13 +2,18 @@
 
 #include "window_system.h"
 
+#include <algorithm>
+#include <cassert>
+
 namespace tavrin {
 
-Form::~Form() = default;
+Form::~Form() {
+    // Only a form's slot frees a form, and only once its window is gone.
+    assert(!loaded() && "a loaded form was deleted");
+}
 
 void Form::move(Twips left, Twips top, Twips width, Twips height) {
-    if (width < 0 || height < 0)
-        throw PropertyError("negative size");
+    checkGeometry(left, top, width, height);
     bool resized = width != width_ || height != height_;
     if (!resized && left == left_ && top == top_)
         return;
@@ -39,6 +44,14 @@ void Form::setCaption(const std::string& v) {
         peer_->changed(Prop::Text);
 }
 
+Twips Form::clientWidth() const {
+    return border_ == FormBorder::None ? width_ : std::max<Twips>(0, width_ - kDesignFrameWidth);
+}
+
+Twips Form::clientHeight() const {
+    return border_ == FormBorder::None ? height_ : std::max<Twips>(0, height_ - kDesignFrameHeight);
+}
+
 WindowHandle Form::hWnd() const {
     return peer_ ? peer_->handle() : 0;
 }
@@ -54,16 +67,32 @@ void Form::show() {
     if (!peer_ || visible_)
         return;
     visible_ = true;
-    peer_->changed(Prop::Visible);
+    // The first Form_Resize comes before the window is seen, so that its
+    // first paint shows what the handler arranged.
+    auto appear = [this] {
+        if (peer_ && visible_)
+            peer_->changed(Prop::Visible);
+    };
     if (!shownOnce_) {
         shownOnce_ = true;
-        Form_Resize();
+        try {
+            Form_Resize();
+        } catch (...) {
+            appear();
+            throw;
+        }
     }
+    appear();
 }
 
 void Form::destroyWindow() {
     visible_ = false;
     peer_.reset();
+}
+
+void Form::closeByUser() {
+    if (hasCloseBox() && loaded() && unloader_)
+        unloader_();
 }
 
 } // namespace tavrin

@@ -6,6 +6,7 @@
 #include "container.h"
 #include "types.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,12 @@ class FormPeer : public Peer {
 };
 
 enum class FormBorder { None, FixedSingle };
+
+// A bordered form's sizes are outer sizes as the design measured them: its
+// caption and border took this much. Each desktop puts its own frame around
+// the same client area, however large its captions and borders are.
+inline constexpr Twips kDesignFrameWidth = 90;   // two borders of 3 pixels
+inline constexpr Twips kDesignFrameHeight = 420; // caption and two borders
 
 class Form : public Container {
   public:
@@ -46,8 +53,15 @@ class Form : public Container {
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& v);
 
+    // The client area the design gives: the outer size less the design's
+    // caption and border.
+    Twips clientWidth() const;
+    Twips clientHeight() const;
+
     // Window style, fixed before load.
     FormBorder border() const { return border_; }
+    // A form with a border has a close box, which unloads it.
+    bool hasCloseBox() const { return border_ == FormBorder::FixedSingle; }
     bool showInTaskbar() const { return showInTaskbar_; }
     bool centred() const { return centred_; }
 
@@ -63,6 +77,11 @@ class Form : public Container {
     // form is called afterwards; the object itself is freed by the window
     // system once the event being handled has returned.
     void destroyWindow();
+    // The user closed the window (its close box, Alt+F4): a form with a
+    // close box is unloaded, others take no notice.
+    void closeByUser();
+    // How the form's slot unloads it; set by the slot that owns the form.
+    void setUnloader(std::function<void()> unloader) { unloader_ = std::move(unloader); }
 
     virtual void Form_Load() {}
     virtual void Form_Resize() {}
@@ -87,6 +106,7 @@ class Form : public Container {
     bool centred_ = false;
     bool visible_ = false;
     bool shownOnce_ = false;
+    std::function<void()> unloader_;
 };
 
 } // namespace tavrin

@@ -1,11 +1,13 @@
 // One instance of a form, created and loaded on first use, unloaded
-// explicitly; the next use after an unload creates a fresh instance.
+// explicitly or by the user's close box; the next use after an unload
+// creates a fresh instance.
 #pragma once
 
 #include "form.h"
 #include "window_system.h"
 
 #include <memory>
+#include <tuple>
 
 namespace tavrin {
 
@@ -20,13 +22,21 @@ template <class T> class FormSlot {
             form_->destroyWindow();
     }
 
+    // The form, loading it first when it is not loaded. A load that fails
+    // leaves no half-loaded form behind: the window goes, the slot stays
+    // empty and the failure goes on to the caller.
     template <class Owner> T& get(Owner& owner) {
         if (form_)
             return *form_;
         form_ = std::make_unique<T>(owner);
-        T& form = *form_;
-        form.load();
-        return form;
+        form_->setUnloader([this] { unload(); });
+        try {
+            form_->load();
+        } catch (...) {
+            unload();
+            throw;
+        }
+        return *form_;
     }
     T* ifLoaded() const { return form_.get(); }
     void unload() {
@@ -39,6 +49,15 @@ template <class T> class FormSlot {
 
   private:
     std::unique_ptr<T> form_;
+};
+
+// One slot for each of the program's forms, reached by the form's type.
+template <class... Forms> class FormSlots {
+  public:
+    template <class T> FormSlot<T>& slot() { return std::get<FormSlot<T>>(slots_); }
+
+  private:
+    std::tuple<FormSlot<Forms>...> slots_;
 };
 
 } // namespace tavrin

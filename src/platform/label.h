@@ -11,7 +11,10 @@ class Label : public Control {
     Label() : Control(ControlKind::Label) {}
 
     const std::string& caption() const { return caption_; }
-    void setCaption(const std::string& v) { setAndNotify(caption_, untilNul(v), Prop::Text); }
+    void setCaption(const std::string& v) {
+        if (setAndNotify(caption_, untilNul(v), Prop::Text))
+            fitToText();
+    }
     Color foreColor() const { return foreColor_; }
     void setForeColor(Color v) { setAndNotify(foreColor_, v, Prop::ForeColor); }
     Color backColor() const { return backColor_; }
@@ -23,14 +26,21 @@ class Label : public Control {
     // 0 none, 1 fixed single line.
     int borderStyle() const { return borderStyle_; }
     void setBorderStyle(int v) { setAndNotify(borderStyle_, v, Prop::Style); }
-    // An auto-sized label keeps its left and top and grows to fit its text.
+    // An auto-sized label keeps its left and top and takes the size of its
+    // text, as the window system measures it in the label's font.
     bool autoSize() const { return autoSize_; }
-    void setAutoSize(bool v) { setAndNotify(autoSize_, v, Prop::Style); }
+    void setAutoSize(bool v) {
+        if (setAndNotify(autoSize_, v, Prop::Style))
+            fitToText();
+    }
     const Font& font() const { return font_; }
     void setFont(const Font& v) {
         font_ = v;
         notify(Prop::Font);
+        fitToText();
     }
+    // Sizes an auto-sized label that stands on a form to its text.
+    void fitToText();
 
   private:
     std::string caption_;

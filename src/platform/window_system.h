@@ -26,6 +26,12 @@ inline constexpr int kSwShowNormal = 1;
 
 enum class MessageIcon { Critical };
 
+// The size of a line of text as a label shows it.
+struct TextExtent {
+    Twips width = 0;
+    Twips height = 0;
+};
+
 // How a write ended. Access denied is told apart from other failures: it
 // is what Windows answers a program without elevation that writes to
 // "C:\Program Files".
@@ -43,6 +49,12 @@ class WindowSystem {
     virtual void retire(std::unique_ptr<Form> form) = 0;
     // Ends the program: every window closes, no further handler runs.
     virtual void endProgram() = 0;
+    // Something escaped a handler of the program and was stopped where the
+    // window system called it; the program goes on.
+    virtual void handlerEscaped(const char* what) noexcept = 0;
+
+    // The size of one line of text in a font, for labels that fit their text.
+    virtual TextExtent measureText(const Font& font, const std::string& text) = 0;
 
     // Screen size in twips, read anew at each call.
     virtual Twips screenWidth() const = 0;

@@ -1,82 +1,21 @@
 // The real child controls: what the program sets raises Change or Click
-// once, and so does what the user does through the control itself;
-// KeyPress sees every typed character; colours and non-ASCII text reach
-// the control.
-#include "message_pump.h"
+// once, and so does what the user does through the control itself (the
+// drop-down list's pick and the scroll bar's scrolling as the controls
+// report them); colours and non-ASCII text reach the controls, which draw
+// without visual styles so that the design's colours show on every
+// Windows.
+#include "controls_form.h"
 
-#include "platform/check_box.h"
-#include "platform/combo_box.h"
-#include "platform/command_button.h"
-#include "platform/form_slot.h"
-#include "platform/text_box.h"
-#include "platform/win32/win32_desktop.h"
-
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include <string>
+#include <uxtheme.h>
 
 namespace tavrin::win32 {
 namespace {
 
-class ControlsForm : public Form {
-  public:
-    explicit ControlsForm(WindowSystem& ws) : Form(ws) {
-        setStyle(FormBorder::FixedSingle, true, true);
-        setCaption("Controles");
-        move(0, 0, 4500, 3000);
-        for (Control* c : std::initializer_list<Control*>{&text, &check, &combo, &button})
-            add(*c);
-        text.setGeometry(150, 150, 3000, 300);
-        text.setBackColor(rgb(40, 40, 40));
-        check.setGeometry(150, 600, 3000, 300);
-        check.setCaption("Altura completa");
-        combo.setGeometry(150, 1050, 3000, 300);
-        combo.addItem("Derecha");
-        combo.addItem("Izquierda");
-        button.setGeometry(150, 1500, 1500, 450);
-        button.setCaption("Aceptar");
-        text.onChange = [this] { ++changes; };
-        check.onClick = [this] { ++checkClicks; };
-        combo.onClick = [this] { ++comboClicks; };
-        button.onClick = [this] { ++buttonClicks; };
-    }
-
-    TextBox text;
-    CheckBox check;
-    ComboBox combo;
-    CommandButton button;
-    int changes = 0, checkClicks = 0, comboClicks = 0, buttonClicks = 0;
-};
-
-HWND childAt(HWND form, const Control& c) {
-    POINT p{static_cast<LONG>(c.left() / 15) + 2, static_cast<LONG>(c.top() / 15) + 2};
-    return ChildWindowFromPoint(form, p);
-}
-
-std::wstring windowText(HWND w) {
-    wchar_t buffer[256];
-    GetWindowTextW(w, buffer, 256);
-    return buffer;
-}
-
-class Controls : public testing::Test {
-  protected:
-    void SetUp() override {
-        form = &slot.get(static_cast<WindowSystem&>(desktop));
-        form->show();
-        window = reinterpret_cast<HWND>(form->hWnd());
-    }
-    Win32Desktop desktop;
-    FormSlot<ControlsForm> slot;
-    ControlsForm* form = nullptr;
-    HWND window = nullptr;
-};
+using testing::childAt;
+using testing::Controls;
+using testing::windowText;
 
 TEST_F(Controls, TextBoxRaisesChangeOnceAndTypingGoesThroughKeyPress) {
-    HWND edit = childAt(window, form->text);
-    ASSERT_NE(edit, window);
     form->text.setText("Im\u00e1genes");
     EXPECT_EQ(form->changes, 1);
     EXPECT_EQ(windowText(edit), L"Im\u00e1genes");
@@ -90,8 +29,7 @@ TEST_F(Controls, TextBoxRaisesChangeOnceAndTypingGoesThroughKeyPress) {
     };
     form->text.setSelStart(8);
     form->changes = 0;
-    for (wchar_t c : std::wstring(L"sx\u00fa"))
-        SendMessageW(edit, WM_CHAR, c, 0);
+    testing::typeUnits(edit, L"sx\u00fa");
     EXPECT_EQ(form->text.text(), "Im\u00e1genesS\u00fa");
     EXPECT_EQ(form->changes, 2);
     EXPECT_EQ(form->text.selStart(), 10);
@@ -112,7 +50,7 @@ TEST_F(Controls, TextBoxRaisesChangeOnceAndTypingGoesThroughKeyPress) {
     EXPECT_EQ(lb.lbColor, RGB(40, 40, 40));
 }
 
-TEST_F(Controls, CheckBoxDropDownAndButtonRaiseClickOnceEitherWay) {
+TEST_F(Controls, CheckBoxDropDownButtonAndScrollBarRaiseClickOrChangeOnceEitherWay) {
     HWND check = childAt(window, form->check);
     form->check.setValue(1);
     EXPECT_EQ(form->checkClicks, 1);
@@ -137,6 +75,53 @@ TEST_F(Controls, CheckBoxDropDownAndButtonRaiseClickOnceEitherWay) {
     SendMessageW(button, BM_CLICK, 0, 0);
     EXPECT_EQ(form->buttonClicks, 1);
     EXPECT_EQ(GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+
+    HWND scroll = childAt(window, form->scroll);
+    form->scroll.setValue(100);
+    EXPECT_EQ(form->scrollChanges, 1);
+    EXPECT_EQ(GetScrollPos(scroll, SB_CTL), 100);
+    SendMessageW(window, WM_HSCROLL, SB_LINERIGHT, reinterpret_cast<LPARAM>(scroll));
+    EXPECT_EQ(form->scrollChanges, 2);
+    EXPECT_EQ(form->scroll.value(), 101);
+    EXPECT_EQ(GetScrollPos(scroll, SB_CTL), 101);
+}
+
+TEST_F(Controls, AFailingHandlerStopsWhereTheControlCalledIt) {
+    form->check.onClick = [] { throw std::runtime_error("click"); };
+    form->button.onClick = [] { throw std::runtime_error("click"); };
+    form->combo.onClick = [] { throw std::runtime_error("click"); };
+    form->scroll.onChange = [] { throw std::runtime_error("change"); };
+    SendMessageW(childAt(window, form->check), BM_CLICK, 0, 0);
+    SendMessageW(childAt(window, form->button), BM_CLICK, 0, 0);
+    HWND combo = childAt(window, form->combo);
+    SendMessageW(combo, CB_SETCURSEL, 1, 0);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    SendMessageW(window, WM_HSCROLL, SB_LINERIGHT,
+                 reinterpret_cast<LPARAM>(childAt(window, form->scroll)));
+    EXPECT_EQ(desktop.escapedHandlers(), 4u);
+    // The values changed all the same: only the handlers failed.
+    EXPECT_EQ(form->check.value(), 1);
+    EXPECT_EQ(form->combo.listIndex(), 1);
+    EXPECT_EQ(form->scroll.value(), 1);
+}
+
+TEST_F(Controls, ControlsThatCarryTheDesignsColoursDrawWithoutVisualStyles) {
+    // A plain edit beside them shows whether visual styles are on at all.
+    HWND probe = CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 10, 10, window, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(probe);
+    const bool themed = GetWindowTheme(probe) != nullptr;
+    DestroyWindow(probe);
+    if (!themed)
+        GTEST_SKIP() << "visual styles are off on this system";
+    HWND combo = childAt(window, form->combo);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    for (HWND w : {edit, childAt(window, form->check), combo, info.hwndList,
+                   childAt(window, form->button), childAt(window, form->scroll)})
+        EXPECT_EQ(GetWindowTheme(w), nullptr) << testing::className(w);
 }
 
 TEST_F(Controls, SettingsWindowHasACloseBoxOnlyAndStandsCentred) {

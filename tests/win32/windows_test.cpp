@@ -213,30 +213,6 @@ TEST(Windows, MouseReachesTheTopmostLabelAndClicksOnlyWhereReleased) {
     EXPECT_EQ(f.events.back(), "under click");
 }
 
-TEST(Windows, TimersTickAndAFormMayUnloadItselfInItsOwnTimer) {
-    Win32Desktop desktop;
-    FormSlot<TestForm> slot;
-    TestForm& f = slot.get(static_cast<WindowSystem&>(desktop));
-    f.show();
-    HWND w = windowOf(f);
-    int ticks = 0;
-    f.tick.onTimer = [&] {
-        if (++ticks == 3) {
-            slot.unload();
-            // The unloaded form's controls are still there for the rest of
-            // this handler, and its window has left the screen.
-            f.tick.setEnabled(false);
-            EXPECT_FALSE(IsWindowVisible(w));
-        }
-    };
-    f.tick.setInterval(20);
-    ASSERT_TRUE(waitFor([&] { return ticks >= 3; }));
-    // Destroyed once the timer message was handled; no more ticks.
-    ASSERT_TRUE(waitFor([&] { return IsWindow(w) == FALSE; }));
-    EXPECT_EQ(slot.ifLoaded(), nullptr);
-    EXPECT_EQ(ticks, 3);
-}
-
 TEST(Windows, DisablingATimerStopsItAndEndingTheProgramSilencesEverything) {
     Win32Desktop desktop;
     FormSlot<TestForm> slot;

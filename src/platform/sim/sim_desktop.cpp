@@ -19,6 +19,8 @@ class SimDesktop::FormPeerImpl : public FormPeer {
         record.alive = false;
         record.visible = false;
         record.form = nullptr;
+        if (desk_.focused_ && desk_.focused_->form() == &form_)
+            desk_.focused_ = nullptr;
         for (const auto& peer : timers_) {
             peer->timer().attach(nullptr);
             desk_.disarm(peer->timer());

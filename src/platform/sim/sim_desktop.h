@@ -9,6 +9,7 @@
 #include "temp_folder.h"
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -103,9 +104,15 @@ class SimDesktop : public WindowSystem {
 
     // --- Time ---
     // Moves virtual time on, firing every timer that falls due, in order of
-    // due time (ties in the order they were armed).
+    // due time (ties in the order they were armed). No timer ticks more
+    // often than every 10 ms, as on Windows.
     void advance(int milliseconds);
     long long elapsed() const { return elapsedMs_; }
+    // A message box the program opens stays open while this much virtual
+    // time passes, or until closeWhen holds (checked every 10 ms), and the
+    // user then presses OK; timers tick meanwhile, as they do under a
+    // real modal box. By default a box is answered at once.
+    void keepMessageBoxesOpen(int milliseconds, std::function<bool()> closeWhen = {});
 
     // --- Input; ignored once the program has ended or the target's form
     // is unloaded. ---
@@ -115,7 +122,8 @@ class SimDesktop : public WindowSystem {
     // MouseDown, MouseUp, Click (on a check box the value toggles first, on
     // a text box it takes the focus).
     void click(Control& target, int button = kLeftButton);
-    // MouseDown, MouseUp, Click, DblClick, MouseUp.
+    // MouseDown, MouseUp, Click, DblClick, MouseUp; on a check box or a push
+    // button, two clicks.
     void dblClick(Control& target);
     // The form's own surface.
     void mouseMove(Form& target, MouseArgs args = {});
@@ -127,6 +135,17 @@ class SimDesktop : public WindowSystem {
     void typeText(TextBox& target, const std::string& utf8);
     // The user picks an item of a drop-down list.
     void pickItem(ComboBox& target, int index);
+    // Keys a text box handles itself, at its caret.
+    enum class EditKey { Delete, Left, Right, Home, End };
+    void pressKey(TextBox& target, EditKey key);
+    // The keyboard focus: a click on a control that takes it puts it there;
+    // Tab (Shift+Tab) moves it on (back) through the form's tab stops.
+    void setFocus(Control& target);
+    Control* focusedControl() const;
+    void pressTab(Form& form, bool backwards = false);
+    // The form's close box, and Alt+F4 while the form is active.
+    void clickCloseBox(Form& target);
+    void pressAltF4(Form& target);
 
     // --- What the program did ---
     const WindowRecord* window(WindowHandle handle) const;
@@ -138,6 +157,8 @@ class SimDesktop : public WindowSystem {
     bool ended() const { return ended_; }
     // Timers now counting down.
     int runningTimers() const;
+    // What escaped the program's handlers and was stopped there.
+    const std::vector<std::string>& escapedHandlers() const { return escaped_; }
     // The whole file, read as the program would; nothing when it cannot be.
     std::optional<std::string> readFile(const std::string& path);
 
@@ -145,6 +166,10 @@ class SimDesktop : public WindowSystem {
     std::unique_ptr<FormPeer> createWindow(Form& form) override;
     void retire(std::unique_ptr<Form> form) override;
     void endProgram() override;
+    void handlerEscaped(const char* what) noexcept override;
+    // Every character is half an em wide and a line is 1.25 em high, in
+    // whole pixels: the same figures on every machine.
+    TextExtent measureText(const Font& font, const std::string& text) override;
     Twips screenWidth() const override { return screenWidth_; }
     Twips screenHeight() const override { return screenHeight_; }
     bool getCursorPos(Point& p) override;
@@ -183,6 +208,7 @@ class SimDesktop : public WindowSystem {
         long long sequence;
     };
     class Dispatch; // counts nested event handling; frees retired forms at the end
+    template <class Handler> void deliver(Handler&& handler);
 
     bool accepts(const Control& target) const;
     // A Windows path on the disk, and whether writing there is refused.
@@ -222,6 +248,10 @@ class SimDesktop : public WindowSystem {
     std::vector<ShellCall> shellCalls_;
     std::vector<MessageBoxCall> messageBoxes_;
     std::vector<AboutCall> aboutBoxes_;
+    std::vector<std::string> escaped_;
+    int messageBoxOpenMs_ = 0;
+    std::function<bool()> messageBoxCloseWhen_;
+    Control* focused_ = nullptr;
 };
 
 } // namespace tavrin::sim

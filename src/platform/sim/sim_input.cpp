@@ -1,10 +1,13 @@
-// Input as the user gives it: the mouse on controls and forms, keys typed
-// into text boxes, items picked from lists.
+// Input as the user gives it: the mouse on controls and forms, the keyboard
+// focus, keys typed into text boxes, items picked from lists, the close box.
+// Each event the window system would send is delivered on its own, so a
+// handler that fails stops only its own event.
 #include "sim_internal.h"
 
 #include "../check_box.h"
 #include "../codepage.h"
 #include "../combo_box.h"
+#include "../tab_order.h"
 #include "../text_box.h"
 
 #include <algorithm>
@@ -12,6 +15,10 @@
 
 namespace tavrin::sim {
 namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kTab = 9;
+constexpr int kFirstPrintable = 32;
 
 // Byte offsets of each code point's start, plus the end of the text.
 std::vector<std::size_t> codePointOffsets(const std::string& text) {
@@ -25,6 +32,15 @@ std::vector<std::size_t> codePointOffsets(const std::string& text) {
     return offsets;
 }
 
+// The text with the code points from..to (exclusive) taken out.
+std::string erased(const std::string& text, const std::vector<std::size_t>& offsets, int from,
+                   int to) {
+    std::string edited = text;
+    const std::size_t begin = offsets[static_cast<std::size_t>(from)];
+    edited.erase(begin, offsets[static_cast<std::size_t>(to)] - begin);
+    return edited;
+}
+
 } // namespace
 
 bool SimDesktop::accepts(const Control& target) const {
@@ -33,21 +49,18 @@ bool SimDesktop::accepts(const Control& target) const {
 }
 
 void SimDesktop::mouseMove(Control& target, MouseArgs args) {
-    Dispatch scope(*this);
     if (accepts(target))
-        target.raiseMouseMove(args);
+        deliver([&] { target.raiseMouseMove(args); });
 }
 
 void SimDesktop::mouseDown(Control& target, MouseArgs args) {
-    Dispatch scope(*this);
     if (accepts(target))
-        target.raiseMouseDown(args);
+        deliver([&] { target.raiseMouseDown(args); });
 }
 
 void SimDesktop::mouseUp(Control& target, MouseArgs args) {
-    Dispatch scope(*this);
     if (accepts(target))
-        target.raiseMouseUp(args);
+        deliver([&] { target.raiseMouseUp(args); });
 }
 
 void SimDesktop::click(Control& target, int button) {
@@ -56,16 +69,18 @@ void SimDesktop::click(Control& target, int button) {
     args.button = button;
     if (!accepts(target))
         return;
-    target.raiseMouseDown(args);
+    if (target.takesFocus() && target.enabled())
+        focused_ = &target;
+    deliver([&] { target.raiseMouseDown(args); });
     if (!accepts(target))
         return;
-    target.raiseMouseUp(args);
+    deliver([&] { target.raiseMouseUp(args); });
     if (!accepts(target))
         return;
     if (target.kind() == ControlKind::CheckBox)
-        static_cast<CheckBox&>(target).userToggle(); // raises Click itself
+        deliver([&] { static_cast<CheckBox&>(target).userToggle(); }); // raises Click itself
     else
-        target.raiseClick();
+        deliver([&] { target.raiseClick(); });
 }
 
 void SimDesktop::dblClick(Control& target) {
@@ -73,54 +88,59 @@ void SimDesktop::dblClick(Control& target) {
     click(target);
     if (!accepts(target))
         return;
-    target.raiseDblClick();
+    // A button has no double-click: the second press is a click of its own.
+    if (target.kind() == ControlKind::CheckBox || target.kind() == ControlKind::CommandButton) {
+        click(target);
+        return;
+    }
+    deliver([&] { target.raiseDblClick(); });
     if (accepts(target))
-        target.raiseMouseUp(MouseArgs{});
+        deliver([&] { target.raiseMouseUp(MouseArgs{}); });
 }
 
 void SimDesktop::mouseMove(Form& target, MouseArgs args) {
-    Dispatch scope(*this);
     if (!ended_ && target.loaded())
-        target.Form_MouseMove(args);
+        deliver([&] { target.Form_MouseMove(args); });
 }
 
 void SimDesktop::dblClick(Form& target) {
-    Dispatch scope(*this);
     if (!ended_ && target.loaded())
-        target.Form_DblClick();
+        deliver([&] { target.Form_DblClick(); });
 }
 
 void SimDesktop::typeKey(TextBox& target, int key) {
     Dispatch scope(*this);
-    if (!accepts(target))
+    // Tab moves the focus: the keyboard gives it to no text box as a character.
+    if (!accepts(target) || key == kTab)
         return;
-    key = target.raiseKeyPress(key);
+    int code = 0; // a KeyPress handler that fails consumes the key
+    deliver([&] { code = target.raiseKeyPress(key); });
+    key = code;
     // A one-line edit control inserts no control characters.
-    if (key == 0 || (key != 8 && key < 32) || !accepts(target))
+    if (key == 0 || (key != kBackspace && key < kFirstPrintable) || !accepts(target))
         return;
-    const std::string& text = target.text();
-    const std::vector<std::size_t> offsets = codePointOffsets(text);
+    const std::vector<std::size_t> offsets = codePointOffsets(target.text());
     const int length = static_cast<int>(offsets.size()) - 1;
     const int caret = std::clamp(target.selStart(), 0, length);
-    std::string edited = text;
+    std::string edited;
     int newCaret = caret;
-    if (key == 8) {
+    if (key == kBackspace) {
         if (caret == 0)
             return;
-        const std::size_t from = offsets[static_cast<std::size_t>(caret - 1)];
-        edited.erase(from, offsets[static_cast<std::size_t>(caret)] - from);
+        edited = erased(target.text(), offsets, caret - 1, caret);
         newCaret = caret - 1;
     } else {
         if (target.maxLength() > 0 && length >= target.maxLength())
             return;
         std::string inserted;
         appendUtf8(inserted, static_cast<char32_t>(key));
+        edited = target.text();
         edited.insert(offsets[static_cast<std::size_t>(caret)], inserted);
         newCaret = caret + 1;
     }
     // The caret first, so that Change handlers see where it now stands.
     target.syncSelStart(newCaret);
-    target.syncText(edited);
+    deliver([&] { target.syncText(edited); });
 }
 
 void SimDesktop::typeText(TextBox& target, const std::string& utf8) {
@@ -129,9 +149,67 @@ void SimDesktop::typeText(TextBox& target, const std::string& utf8) {
         typeKey(target, static_cast<int>(nextCodePoint(utf8, pos)));
 }
 
-void SimDesktop::pickItem(ComboBox& target, int index) {
+void SimDesktop::pressKey(TextBox& target, EditKey key) {
     Dispatch scope(*this);
-    if (accepts(target))
-        target.syncListIndex(index);
+    if (!accepts(target))
+        return;
+    const std::vector<std::size_t> offsets = codePointOffsets(target.text());
+    const int length = static_cast<int>(offsets.size()) - 1;
+    const int caret = std::clamp(target.selStart(), 0, length);
+    switch (key) {
+    case EditKey::Delete:
+        if (caret < length)
+            deliver([&] { target.syncText(erased(target.text(), offsets, caret, caret + 1)); });
+        break;
+    case EditKey::Left:
+        target.syncSelStart(std::max(caret - 1, 0));
+        break;
+    case EditKey::Right:
+        target.syncSelStart(std::min(caret + 1, length));
+        break;
+    case EditKey::Home:
+        target.syncSelStart(0);
+        break;
+    case EditKey::End:
+        target.syncSelStart(length);
+        break;
+    }
 }
+
+void SimDesktop::pickItem(ComboBox& target, int index) {
+    if (accepts(target))
+        deliver([&] { target.syncListIndex(index); });
+}
+
+// --- The focus and the form's keys ---
+
+void SimDesktop::setFocus(Control& target) {
+    if (accepts(target) && target.takesFocus() && target.enabled() && target.visible())
+        focused_ = &target;
+}
+
+Control* SimDesktop::focusedControl() const {
+    return focused_ && accepts(*focused_) ? focused_ : nullptr;
+}
+
+void SimDesktop::pressTab(Form& form, bool backwards) {
+    if (ended_ || !form.loaded())
+        return;
+    const Control* current = focusedControl();
+    if (current && current->form() != &form)
+        current = nullptr;
+    if (Control* next = nextTabStop(form, current, backwards))
+        focused_ = next;
+}
+
+void SimDesktop::clickCloseBox(Form& target) {
+    if (!ended_ && target.loaded() && target.hasCloseBox())
+        deliver([&] { target.closeByUser(); });
+}
+
+void SimDesktop::pressAltF4(Form& target) {
+    if (!ended_ && target.loaded())
+        deliver([&] { target.closeByUser(); });
+}
+
 } // namespace tavrin::sim

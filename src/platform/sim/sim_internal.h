@@ -4,6 +4,7 @@
 
 #include "sim_desktop.h"
 
+#include "../handler_guard.h"
 #include "../timer.h"
 
 namespace tavrin::sim {
@@ -25,6 +26,13 @@ class SimDesktop::Dispatch {
   private:
     SimDesktop& desk_;
 };
+
+// One event of the window system's: a handler of the program runs inside
+// it, and what escapes the handler stops here.
+template <class Handler> void SimDesktop::deliver(Handler&& handler) {
+    Dispatch scope(*this);
+    runHandler(*this, handler);
+}
 
 class SimDesktop::TimerPeer : public Peer {
   public:

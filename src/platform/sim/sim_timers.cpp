@@ -4,11 +4,21 @@
 #include <algorithm>
 
 namespace tavrin::sim {
+namespace {
+
+// No window timer ticks more often than this, whatever its interval says.
+constexpr int kShortestTimerMs = 10;
+
+long long periodOf(const Timer& timer) {
+    return std::max(timer.interval(), kShortestTimerMs);
+}
+
+} // namespace
 
 void SimDesktop::arm(Timer& timer) {
     if (ended_ || !timer.running())
         return;
-    armed_.push_back(ArmedTimer{&timer, elapsedMs_ + timer.interval(), nextSequence_++});
+    armed_.push_back(ArmedTimer{&timer, elapsedMs_ + periodOf(timer), nextSequence_++});
 }
 
 void SimDesktop::disarm(Timer& timer) {
@@ -26,14 +36,14 @@ void SimDesktop::advance(int milliseconds) {
         if (next == armed_.end())
             break;
         Timer& timer = *next->timer;
-        elapsedMs_ = next->due;
+        // A modal box inside a handler may have let time run on meanwhile.
+        elapsedMs_ = std::max(elapsedMs_, next->due);
         // Re-armed before the handler runs, which may disarm or restart it.
-        next->due += timer.interval();
+        next->due = elapsedMs_ + periodOf(timer);
         next->sequence = nextSequence_++;
-        Dispatch scope(*this);
-        timer.raiseTimer();
+        deliver([&timer] { timer.raiseTimer(); });
     }
-    elapsedMs_ = target;
+    elapsedMs_ = std::max(elapsedMs_, target);
 }
 
 int SimDesktop::runningTimers() const {

@@ -4,6 +4,8 @@
 
 #include "../codepage.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace tavrin::sim {
@@ -78,8 +80,46 @@ void SimDesktop::shellAbout(WindowHandle owner, const std::string& app,
     aboutBoxes_.push_back(AboutCall{owner, app, otherStuff});
 }
 
+void SimDesktop::keepMessageBoxesOpen(int milliseconds, std::function<bool()> closeWhen) {
+    messageBoxOpenMs_ = std::max(milliseconds, 0);
+    messageBoxCloseWhen_ = std::move(closeWhen);
+}
+
 void SimDesktop::messageBox(const std::string& text, const std::string& caption, MessageIcon icon) {
     messageBoxes_.push_back(MessageBoxCall{text, caption, icon});
+    // The box's own message loop: handlers run inside it while it is open.
+    Dispatch scope(*this);
+    if (!messageBoxCloseWhen_) {
+        advance(messageBoxOpenMs_);
+        return;
+    }
+    constexpr int kCheckEveryMs = 10;
+    for (int open = 0; open < messageBoxOpenMs_ && !messageBoxCloseWhen_(); open += kCheckEveryMs)
+        advance(kCheckEveryMs);
+}
+
+void SimDesktop::handlerEscaped(const char* what) noexcept {
+    try {
+        escaped_.emplace_back(what);
+    } catch (...) {
+        // Out of memory while noting it: the count is what matters, and it
+        // cannot be kept either.
+    }
+}
+
+TextExtent SimDesktop::measureText(const Font& font, const std::string& text) {
+    constexpr double kTwipsPerPoint = 20;
+    constexpr double kCharacterEms = 0.5;
+    constexpr double kLineEms = 1.25;
+    const double em = font.size * kTwipsPerPoint;
+    std::size_t characters = 0;
+    for (std::size_t pos = 0; pos < text.size(); ++characters)
+        nextCodePoint(text, pos);
+    auto wholePixels = [](double twips) {
+        return std::ceil(twips / kTwipsPerPixel) * kTwipsPerPixel;
+    };
+    return TextExtent{wholePixels(static_cast<double>(characters) * em * kCharacterEms),
+                      wholePixels(em * kLineEms)};
 }
 
 bool SimDesktop::getUserName(std::string& buffer) {

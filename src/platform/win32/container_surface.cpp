@@ -6,6 +6,8 @@
 #include "platform/win32/pixels.h"
 #include "platform/win32/win32_desktop.h"
 
+#include "platform/handler_guard.h"
+
 #include <algorithm>
 
 namespace tavrin::win32 {
@@ -81,8 +83,9 @@ std::optional<LRESULT> ContainerSurface::handleSurface(HWND window, UINT message
 }
 
 void ContainerSurface::paint(HWND window) {
-    PAINTSTRUCT ps;
-    HDC screen = BeginPaint(window, &ps);
+    PaintScope paint(window);
+    HDC screen = paint.dc();
+    const RECT& damage = paint.damage();
     RECT client;
     GetClientRect(window, &client);
     const int width = std::max<int>(1, client.right);
@@ -93,13 +96,11 @@ void ContainerSurface::paint(HWND window) {
     if (memory && bitmap) {
         Selected selected(memory.get(), bitmap.get());
         FillRect(memory.get(), &client, ctx_.brushes().get(surfaceColor()));
-        paintWindowless(memory.get(), container_, ps.rcPaint, ctx_.painter(), ctx_.brushes());
+        paintWindowless(memory.get(), container_, damage, ctx_.painter(), ctx_.brushes());
         paintDecoration(memory.get(), client);
-        BitBlt(screen, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-               ps.rcPaint.bottom - ps.rcPaint.top, memory.get(), ps.rcPaint.left, ps.rcPaint.top,
-               SRCCOPY);
+        BitBlt(screen, damage.left, damage.top, damage.right - damage.left,
+               damage.bottom - damage.top, memory.get(), damage.left, damage.top, SRCCOPY);
     }
-    EndPaint(window, &ps);
 }
 
 Control* ContainerSurface::windowlessAt(POINT p) const {
@@ -137,17 +138,18 @@ void ContainerSurface::mouse(HWND window, const MouseMessage& m) {
         clicked = PtInRect(&r, m.position) != FALSE;
     }
 
+    WindowSystem& ws = ctx_.desktop;
     if (target) {
         const MouseArgs args = mouseArgs(m, originOf(*target));
         if (m.event == MouseEvent::DoubleClick) {
             // The second press of a double-click: Down, Up, Click came
             // with the first one; DblClick stands in for this Down.
-            target->raiseDblClick();
+            runHandler(ws, [&] { target->raiseDblClick(); });
         } else {
-            raiseMouseEvent(*target, m.event, args);
+            runHandler(ws, [&] { raiseMouseEvent(*target, m.event, args); });
         }
     } else {
-        ownMouse(m.event, mouseArgs(m, POINT{0, 0}));
+        runHandler(ws, [&] { ownMouse(m.event, mouseArgs(m, POINT{0, 0})); });
     }
 
     if (releasing) {
@@ -161,9 +163,9 @@ void ContainerSurface::mouse(HWND window, const MouseMessage& m) {
             ReleaseCapture();
         if (clicked && !wasDoubleClick && ctx_.live()) {
             if (target)
-                target->raiseClick();
+                runHandler(ws, [&] { target->raiseClick(); });
             else
-                ownClick();
+                runHandler(ws, [&] { ownClick(); });
         }
     }
 }

@@ -5,6 +5,10 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_desktop.h"
 
+#include "platform/handler_guard.h"
+#include "platform/tab_order.h"
+#include "platform/win32/controls/child_control.h"
+
 #include <stdexcept>
 
 namespace tavrin::win32 {
@@ -27,11 +31,16 @@ DWORD exStyleOf(const Form& form) {
     return exStyle;
 }
 
+// Where the window stands. A bordered form gets this desktop's caption and
+// borders around the client area its design gives, however large they are.
 RECT outerRect(const Form& form) {
-    const int left = pixelsFromTwips(form.left());
-    const int top = pixelsFromTwips(form.top());
-    return RECT{left, top, left + sizePixelsFromTwips(form.width()),
-                top + sizePixelsFromTwips(form.height())};
+    if (form.border() == FormBorder::None)
+        return pixelRect(form.left(), form.top(), form.width(), form.height());
+    RECT r = pixelRect(form.left(), form.top(), form.clientWidth(), form.clientHeight());
+    const LONG left = r.left, top = r.top;
+    AdjustWindowRectEx(&r, styleOf(form), FALSE, exStyleOf(form));
+    OffsetRect(&r, left - r.left, top - r.top);
+    return r;
 }
 
 // A centred form stands in the middle of the screen; the form's own
@@ -59,8 +68,9 @@ FormHost::FormHost(Win32Desktop& desktop, Form& form)
       window_(createFormWindow(desktop, form)), context_(desktop, form, window_.get()) {
     if (!window_)
         throw std::runtime_error("the window system refused a window");
-    attachTarget(window_.get(), this);
     createPeers(context_, form, window_.get(), peers_);
+    // Messages reach the form only once every control it may name has a peer.
+    attachTarget(window_.get(), this);
     desktop_.enlist(*this);
 }
 
@@ -123,6 +133,33 @@ Color FormHost::surfaceColor() const {
     return form_.backColor();
 }
 
+WindowSystem& FormHost::windowSystem() const {
+    return desktop_;
+}
+
+Control* FormHost::controlOwning(HWND window) const {
+    // The innermost wins: a control inside a frame is also inside the frame.
+    Control* found = nullptr;
+    for (const AttachedPeer& attached : peers_)
+        if (auto* child = dynamic_cast<ChildControl*>(attached.peer.get()))
+            if (child->owns(window) || IsChild(child->window(), window))
+                found = attached.control;
+    return found;
+}
+
+bool FormHost::tab(HWND from, bool backwards) {
+    Control* next = nextTabStop(form_, controlOwning(from), backwards);
+    auto* peer = next ? dynamic_cast<ChildControl*>(next->peer()) : nullptr;
+    if (!peer)
+        return false;
+    SetFocus(peer->window());
+    // As in a dialog, a text box reached by Tab has its text selected,
+    // ready to be typed over.
+    if (next->kind() == ControlKind::TextBox)
+        SendMessageW(peer->window(), EM_SETSEL, 0, -1);
+    return true;
+}
+
 void FormHost::ownMouse(MouseEvent event, const MouseArgs& args) {
     if (event == MouseEvent::Move)
         form_.Form_MouseMove(args);
@@ -142,8 +179,10 @@ LRESULT FormHost::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             timer->tick();
         return 0;
     case WM_CLOSE:
-        // The program decides when its windows go; the close box of the
-        // settings window is wired up with that window.
+        // The close box and Alt+F4: a form with a close box is unloaded,
+        // the others stay; the window itself goes with the unload.
+        if (context_.live())
+            runHandler(desktop_, [this] { form_.closeByUser(); });
         return 0;
     default:
         break;

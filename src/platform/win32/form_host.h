@@ -26,13 +26,20 @@ class FormHost : private ContainerSurface, private MessageTarget {
     FormHost& operator=(const FormHost&) = delete;
 
     HWND window() const { return window_.get(); }
+    Form& form() const { return form_; }
     void changed(Prop what);
+    // The control whose window (or part of it) this is, if any.
+    Control* controlOwning(HWND window) const;
+    // Tab from the window that has the focus to the next of the form's tab
+    // stops (the one before, going backwards); false when the form has none.
+    bool tab(HWND from, bool backwards);
     // The form is unloaded or the program ends: the window goes from the
     // screen at once and no handler of the form runs any more.
     void close();
 
   private:
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    WindowSystem& windowSystem() const override;
     Color surfaceColor() const override;
     void ownMouse(MouseEvent event, const MouseArgs& args) override;
     void place();

@@ -74,6 +74,39 @@ class WindowDc {
     HDC dc_;
 };
 
+// BeginPaint and EndPaint: however painting ends, the window is validated
+// and no WM_PAINT comes back for the same damage, endlessly.
+class PaintScope {
+  public:
+    explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &ps_)) {}
+    ~PaintScope() { EndPaint(window_, &ps_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC dc() const { return dc_; }
+    const RECT& damage() const { return ps_.rcPaint; }
+
+  private:
+    HWND window_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
+// SaveDC and RestoreDC: the device context is handed back as it came.
+class SavedDc {
+  public:
+    explicit SavedDc(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    ~SavedDc() {
+        if (saved_)
+            RestoreDC(dc_, saved_);
+    }
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+
+  private:
+    HDC dc_;
+    int saved_;
+};
+
 // Selects an object into a device context and puts the old one back.
 class Selected {
   public:

@@ -30,12 +30,24 @@ inline Twips twipsFromPixels(int px) {
     return static_cast<Twips>(px) * kTwipsPerPixel;
 }
 
+// Both edges of a span go to their nearest pixel, so that controls that
+// meet in twips meet in pixels; a positive size keeps at least one pixel.
+inline int farEdgePixels(Twips start, Twips size) {
+    const int first = pixelsFromTwips(start);
+    if (size <= 0)
+        return first;
+    const int last = pixelsFromTwips(start + size);
+    return last > first ? last : first + 1;
+}
+
+inline RECT pixelRect(Twips left, Twips top, Twips width, Twips height) {
+    return RECT{pixelsFromTwips(left), pixelsFromTwips(top), farEdgePixels(left, width),
+                farEdgePixels(top, height)};
+}
+
 // A control's rectangle in its container's client coordinates.
 inline RECT pixelRect(const Control& c) {
-    const int left = pixelsFromTwips(c.left());
-    const int top = pixelsFromTwips(c.top());
-    return RECT{left, top, left + sizePixelsFromTwips(c.width()),
-                top + sizePixelsFromTwips(c.height())};
+    return pixelRect(c.left(), c.top(), c.width(), c.height());
 }
 
 } // namespace tavrin::win32

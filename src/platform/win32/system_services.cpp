@@ -97,9 +97,11 @@ void SystemServices::shellAbout(WindowHandle owner, const std::string& app,
 void SystemServices::messageBox(const std::string& text, const std::string& caption, MessageIcon) {
     // Wide, so that the Spanish text shows exactly whatever the code page;
     // task-modal, so that it blocks the program's windows although it has
-    // no owner.
+    // no owner; topmost and brought to the foreground, because the program
+    // never activates its own windows and the box would otherwise open
+    // behind the window the user is in.
     MessageBoxW(nullptr, wideFromUtf8(text).c_str(), wideFromUtf8(caption).c_str(),
-                MB_OK | MB_ICONERROR | MB_TASKMODAL);
+                MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
 bool SystemServices::getUserName(std::string& buffer) {

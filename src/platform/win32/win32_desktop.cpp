@@ -1,6 +1,8 @@
 #include "platform/win32/win32_desktop.h"
 
 #include "platform/win32/form_host.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/pixels.h"
 
 #include <algorithm>
 
@@ -61,6 +63,41 @@ void Win32Desktop::endProgram() {
     for (FormHost* host : hosts_)
         host->close();
     PostQuitMessage(0);
+}
+
+void Win32Desktop::handleMessage(MSG& message) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !ended_) {
+        const HWND form = GetAncestor(message.hwnd, GA_ROOT);
+        const bool backwards = GetKeyState(VK_SHIFT) < 0;
+        for (FormHost* host : hosts_)
+            if (host->window() == form && host->tab(message.hwnd, backwards))
+                return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+Control* Win32Desktop::focusedControl() const {
+    const HWND focus = GetFocus();
+    const HWND form = GetAncestor(focus, GA_ROOT);
+    for (FormHost* host : hosts_)
+        if (host->window() == form)
+            return host->controlOwning(focus);
+    return nullptr;
+}
+
+void Win32Desktop::handlerEscaped(const char* what) noexcept {
+    ++escaped_;
+    // There is no log; a debugger sees it.
+    OutputDebugStringA("Tavrin: a handler failed: ");
+    OutputDebugStringA(what);
+    OutputDebugStringA("\n");
+}
+
+TextExtent Win32Desktop::measureText(const Font& font, const std::string& text) {
+    WindowDc screen(nullptr);
+    const SIZE size = painter_.measure(screen.get(), font, text);
+    return TextExtent{twipsFromPixels(size.cx), twipsFromPixels(size.cy)};
 }
 
 void Win32Desktop::messageBox(const std::string& text, const std::string& caption,

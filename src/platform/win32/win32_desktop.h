@@ -29,6 +29,13 @@ class Win32Desktop : public WindowSystem {
     // After endProgram() no handler of the program runs any more.
     bool ended() const { return ended_; }
 
+    // One message of the thread's queue: the keys a dialog handles itself
+    // (Tab and Shift+Tab between a form's controls) first, then the
+    // message's own window.
+    void handleMessage(MSG& message);
+    // The control that has the keyboard focus, if it is one of ours.
+    Control* focusedControl() const;
+
     // The form windows now open, for endProgram() to hide them.
     void enlist(FormHost& host);
     void strike(FormHost& host);
@@ -36,6 +43,10 @@ class Win32Desktop : public WindowSystem {
     std::unique_ptr<FormPeer> createWindow(Form& form) override;
     void retire(std::unique_ptr<Form> form) override;
     void endProgram() override;
+    void handlerEscaped(const char* what) noexcept override;
+    // Handlers whose failure was stopped where the window system called them.
+    std::size_t escapedHandlers() const { return escaped_; }
+    TextExtent measureText(const Font& font, const std::string& text) override;
 
     Twips screenWidth() const override { return services_.screenWidth(); }
     Twips screenHeight() const override { return services_.screenHeight(); }
@@ -95,6 +106,7 @@ class Win32Desktop : public WindowSystem {
     BrushCache brushes_;
     std::vector<FormHost*> hosts_;
     bool ended_ = false;
+    std::size_t escaped_ = 0;
     // Last: forms and windows still kept for a running handler go first.
     Dispatcher dispatcher_;
 };

@@ -1,5 +1,7 @@
 #include "platform/win32/window_class.h"
 
+#include "platform/handler_guard.h"
+
 namespace tavrin::win32 {
 namespace {
 
@@ -8,11 +10,21 @@ constexpr const wchar_t* kFrameClass = L"TavrinFrame";
 // The program's icon in its resources.
 constexpr WORD kIconResource = 1;
 
-LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// Nothing unwinds through the system's code that called us: what escapes
+// the window's own handling stops here.
+LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     auto* target = reinterpret_cast<MessageTarget*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!target)
-        return DefWindowProcW(window, message, wParam, lParam);
-    return target->handle(window, message, wParam, lParam);
+    if (target) {
+        LRESULT result = 0;
+        bool handled = false;
+        runHandler(target->windowSystem(), [&] {
+            result = target->handle(window, message, wParam, lParam);
+            handled = true;
+        });
+        if (handled)
+            return result;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // LR_SHARED icons belong to the system and are never destroyed; a test

@@ -5,11 +5,17 @@
 
 #include <windows.h>
 
+namespace tavrin {
+class WindowSystem;
+}
+
 namespace tavrin::win32 {
 
 class MessageTarget {
   public:
     virtual LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    // Told what escaped handle(); the message then gets the default handling.
+    virtual WindowSystem& windowSystem() const = 0;
 
   protected:
     ~MessageTarget() = default;

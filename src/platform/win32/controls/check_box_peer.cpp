@@ -1,14 +1,16 @@
 // The peer of a check box: a real BUTTON that never changes its own state.
 // A user's click toggles the property holder, which raises Click once and
-// sets the check mark; the theme is turned off for it so that it takes
-// the designed colours.
+// sets the check mark; a quick second click is one more click. The theme
+// is turned off for it so that it takes the designed colours.
 #include "platform/win32/controls/child_control.h"
+#include "platform/win32/controls/classic_look.h"
 #include "platform/win32/controls/control_peers.h"
 #include "platform/win32/text/text_painter.h"
+#include "platform/win32/win32_desktop.h"
+
+#include "platform/handler_guard.h"
 
 #include "platform/check_box.h"
-
-#include <uxtheme.h>
 
 namespace tavrin::win32 {
 namespace {
@@ -26,7 +28,7 @@ class CheckBoxPeer : public ChildControl {
     CheckBoxPeer(FormContext& ctx, CheckBox& box, HWND parent)
         : ChildControl(ctx, box, parent), box_(box) {
         createStandard(L"BUTTON", buttonStyle(box));
-        SetWindowTheme(window(), L"", L"");
+        useClassicLook(window());
         applyFont(ctx_.painter().controlFont(box_.font()));
         applyCaption();
         applyValue();
@@ -34,12 +36,16 @@ class CheckBoxPeer : public ChildControl {
 
     void command(WORD code) override {
         if (code == BN_CLICKED)
-            box_.userToggle();
+            runHandler(ctx_.desktop, [this] { box_.userToggle(); });
     }
 
     HBRUSH color(HDC dc) override { return colors(dc, box_.foreColor(), box_.backColor()); }
 
   private:
+    LRESULT subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        return ChildControl::subclassed(window, pressNotDoubleClick(message), wParam, lParam);
+    }
+
     void update(Prop what) override {
         switch (what) {
         case Prop::Value:

@@ -6,6 +6,8 @@
 #include "platform/win32/pixels.h"
 #include "platform/win32/win32_desktop.h"
 
+#include "platform/handler_guard.h"
+
 #include <commctrl.h>
 
 namespace tavrin::win32 {
@@ -30,20 +32,55 @@ ChildControl::~ChildControl() {
 }
 
 void ChildControl::createStandard(const wchar_t* windowClass, DWORD style, DWORD exStyle) {
+    HWND window = makeStandard(windowClass, style, exStyle, ctx_.newControlId());
+    adopt(window);
+    watch(window);
+}
+
+UniqueWindow ChildControl::recreateStandard(const wchar_t* windowClass, DWORD style,
+                                            DWORD exStyle) {
+    HWND old = window_.get();
+    if (!old)
+        return UniqueWindow();
+    HWND fresh = makeStandard(windowClass, style, exStyle, GetDlgCtrlID(old));
+    if (!fresh)
+        return UniqueWindow();
+    // Right behind the old window: its place once the old one is gone.
+    SetWindowPos(fresh, old, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const bool hadFocus = GetFocus() == old;
+    if (!control_.toolTipText().empty())
+        ctx_.tooltip.setForWindow(old, std::string());
+    if (subclassed_)
+        RemoveWindowSubclass(old, subclassProcedure, kSubclassId);
+    UniqueWindow retired(window_.release());
+    window_.reset(fresh);
+    watch(fresh);
+    applyToolTip();
+    if (hadFocus)
+        SetFocus(fresh);
+    // Hidden only now: hiding the window with the focus would hand the
+    // focus to the form.
+    ShowWindow(old, SW_HIDE);
+    return retired;
+}
+
+HWND ChildControl::makeStandard(const wchar_t* windowClass, DWORD style, DWORD exStyle,
+                                int id) const {
     const RECT r = placement();
     style |= WS_CHILD | WS_CLIPSIBLINGS;
     if (control_.visible())
         style |= WS_VISIBLE;
     if (!control_.enabled())
         style |= WS_DISABLED;
-    HWND window = CreateWindowExW(
-        exStyle, windowClass, L"", style, r.left, r.top, r.right - r.left, r.bottom - r.top,
-        parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(ctx_.newControlId())),
-        GetModuleHandleW(nullptr), nullptr);
-    adopt(window);
-    if (window)
-        subclassed_ = SetWindowSubclass(window, subclassProcedure, kSubclassId,
-                                        reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    return CreateWindowExW(exStyle, windowClass, L"", style, r.left, r.top, r.right - r.left,
+                           r.bottom - r.top, parent_,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+void ChildControl::watch(HWND window) {
+    subclassed_ = window && SetWindowSubclass(window, subclassProcedure, kSubclassId,
+                                              reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
 void ChildControl::adopt(HWND window) {
@@ -112,7 +149,7 @@ bool ChildControl::raiseMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     if (!m)
         return false;
     const MouseArgs args = mouseArgs(*m, POINT{0, 0});
-    raiseMouseEvent(control_, m->event, args);
+    runHandler(ctx_.desktop, [&] { raiseMouseEvent(control_, m->event, args); });
     return true;
 }
 
@@ -123,12 +160,19 @@ LRESULT ChildControl::subclassed(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 LRESULT CALLBACK ChildControl::subclassProcedure(HWND window, UINT message, WPARAM wParam,
-                                                 LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+                                                 LPARAM lParam, UINT_PTR, DWORD_PTR self) noexcept {
     auto& peer = *reinterpret_cast<ChildControl*>(self);
     // The scope covers the control's own handling too: what it sends to
-    // the container nests inside this message.
+    // the container nests inside this message. Nothing unwinds through
+    // the control's own procedure.
     Dispatcher::Scope scope(peer.ctx_.desktop.dispatcher());
-    return peer.subclassed(window, message, wParam, lParam);
+    LRESULT result = 0;
+    bool handled = false;
+    runHandler(peer.ctx_.desktop, [&] {
+        result = peer.subclassed(window, message, wParam, lParam);
+        handled = true;
+    });
+    return handled ? result : DefSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace tavrin::win32

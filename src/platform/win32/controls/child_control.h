@@ -10,6 +10,13 @@
 
 namespace tavrin::win32 {
 
+// A BUTTON window turns a quick second press into a double-click, which a
+// check box or push button takes as one more click, as users expect;
+// their peers hand it on as the press it is.
+inline UINT pressNotDoubleClick(UINT message) {
+    return message == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN : message;
+}
+
 class ChildControl : public Peer {
   public:
     ChildControl(FormContext& ctx, Control& control, HWND parent);
@@ -36,6 +43,13 @@ class ChildControl : public Peer {
     // Creates a standard control at the control's place, watched through a
     // subclass so that its mouse events reach the program.
     void createStandard(const wchar_t* windowClass, DWORD style, DWORD exStyle = 0);
+    // Puts a new standard control in the place of the window, for a style
+    // the control reads only when it is created: the same place among its
+    // siblings, id, tooltip and focus. Returns the old window, hidden and no
+    // longer watched, for the caller to take what it still needs from it
+    // and to destroy it once none of its messages is being handled; returns
+    // nothing, and keeps the old window, when no new one can be made.
+    UniqueWindow recreateStandard(const wchar_t* windowClass, DWORD style, DWORD exStyle = 0);
     // Takes a window made elsewhere (a frame of our own class).
     void adopt(HWND window);
     // Called after the base has handled a change (geometry, visibility,
@@ -60,8 +74,10 @@ class ChildControl : public Peer {
     HWND parent_;
 
   private:
+    HWND makeStandard(const wchar_t* windowClass, DWORD style, DWORD exStyle, int id) const;
+    void watch(HWND window);
     static LRESULT CALLBACK subclassProcedure(HWND window, UINT message, WPARAM wParam,
-                                              LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+                                              LPARAM lParam, UINT_PTR id, DWORD_PTR self) noexcept;
     void place();
     void applyToolTip();
 

@@ -3,8 +3,12 @@
 // Click is raised once, by the property holder; a pick by the user is
 // handed to it the same way.
 #include "platform/win32/controls/child_control.h"
+#include "platform/win32/controls/classic_look.h"
 #include "platform/win32/controls/control_peers.h"
 #include "platform/win32/text/text_painter.h"
+#include "platform/win32/win32_desktop.h"
+
+#include "platform/handler_guard.h"
 
 #include "platform/combo_box.h"
 
@@ -25,13 +29,18 @@ class ComboBoxPeer : public ChildControl {
         info.cbSize = sizeof info;
         if (GetComboBoxInfo(window(), &info))
             list_ = info.hwndList;
+        useClassicLook(window());
+        if (list_)
+            useClassicLook(list_);
     }
 
     bool owns(HWND w) const override { return w == window() || (w && w == list_); }
 
     void command(WORD code) override {
-        if (code == CBN_SELCHANGE)
-            box_.syncListIndex(static_cast<int>(SendMessageW(window(), CB_GETCURSEL, 0, 0)));
+        if (code != CBN_SELCHANGE)
+            return;
+        const int index = static_cast<int>(SendMessageW(window(), CB_GETCURSEL, 0, 0));
+        runHandler(ctx_.desktop, [&] { box_.syncListIndex(index); });
     }
 
     HBRUSH color(HDC dc) override { return colors(dc, box_.foreColor(), box_.backColor()); }

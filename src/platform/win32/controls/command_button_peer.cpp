@@ -1,10 +1,15 @@
 // The peer of a push button: a real BUTTON, owner-drawn so that it shows
 // its back colour: a raised edge, sunken while pressed, the caption in
-// the middle and the focus rectangle when it has the focus.
+// the middle and the focus rectangle when it has the focus. A quick
+// second click is one more click, not a double-click.
 #include "platform/win32/brush_cache.h"
 #include "platform/win32/controls/child_control.h"
+#include "platform/win32/controls/classic_look.h"
 #include "platform/win32/controls/control_peers.h"
 #include "platform/win32/text/text_painter.h"
+#include "platform/win32/win32_desktop.h"
+
+#include "platform/handler_guard.h"
 
 #include "platform/command_button.h"
 #include "platform/label.h"
@@ -20,11 +25,12 @@ class CommandButtonPeer : public ChildControl {
     CommandButtonPeer(FormContext& ctx, CommandButton& button, HWND parent)
         : ChildControl(ctx, button, parent), button_(button) {
         createStandard(L"BUTTON", BS_OWNERDRAW);
+        useClassicLook(window());
     }
 
     void command(WORD code) override {
         if (code == BN_CLICKED)
-            button_.raiseClick();
+            runHandler(ctx_.desktop, [this] { button_.raiseClick(); });
     }
 
     bool drawItem(const DRAWITEMSTRUCT& item) override {
@@ -50,6 +56,10 @@ class CommandButtonPeer : public ChildControl {
     }
 
   private:
+    LRESULT subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        return ChildControl::subclassed(window, pressNotDoubleClick(message), wParam, lParam);
+    }
+
     void update(Prop what) override {
         if (what == Prop::Text || what == Prop::BackColor || what == Prop::Font)
             InvalidateRect(window(), nullptr, FALSE);

@@ -1,5 +1,7 @@
 #include "platform/win32/controls/frame_peer.h"
 
+#include "platform/win32/win32_desktop.h"
+
 #include "platform/win32/pixels.h"
 #include "platform/win32/text/text_painter.h"
 #include "platform/win32/win32_desktop.h"
@@ -39,6 +41,10 @@ FramePeer::~FramePeer() {
 void FramePeer::update(Prop what) {
     if (what == Prop::Text || what == Prop::Style)
         InvalidateRect(window(), nullptr, FALSE);
+}
+
+WindowSystem& FramePeer::windowSystem() const {
+    return ChildControl::ctx_.desktop;
 }
 
 LRESULT FramePeer::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -19,6 +19,7 @@ class FramePeer : public ChildControl, private ContainerSurface, private Message
   private:
     void update(Prop what) override;
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+    WindowSystem& windowSystem() const override;
     Color surfaceColor() const override { return frame_.backColor(); }
     void paintDecoration(HDC dc, const RECT& client) override;
     void ownMouse(MouseEvent event, const MouseArgs& args) override;

@@ -1,5 +1,10 @@
 #include "platform/win32/controls/scroll_bar_peer.h"
 
+#include "platform/win32/controls/classic_look.h"
+#include "platform/win32/win32_desktop.h"
+
+#include "platform/handler_guard.h"
+
 #include <algorithm>
 
 namespace tavrin::win32 {
@@ -14,6 +19,7 @@ constexpr int kSmallChange = 1;
 ScrollBarPeer::ScrollBarPeer(FormContext& ctx, HScrollBar& bar, HWND parent)
     : ChildControl(ctx, bar, parent), bar_(bar) {
     createStandard(L"SCROLLBAR", SBS_HORZ);
+    useClassicLook(window());
     applyRange();
 }
 
@@ -65,7 +71,8 @@ void ScrollBarPeer::scroll(int code) {
         return;
     }
     // Through the control, which raises Change and moves the thumb.
-    bar_.setValue(std::clamp(value, bar_.min(), bar_.max()));
+    value = std::clamp(value, bar_.min(), bar_.max());
+    runHandler(ctx_.desktop, [&] { bar_.setValue(value); });
 }
 
 } // namespace tavrin::win32

@@ -1,63 +1,116 @@
-// The peer of a text box: a real EDIT. What the user types goes through
-// KeyPress first; what the program sets raises Change only once, in the
-// property holder, never again from the control's own notification.
+// The peer of a text box: a real EDIT. Every character typed reaches
+// KeyPress first, and what KeyPress leaves goes on to the edit; what the
+// program sets raises Change only once, in the property holder, never
+// again from the control's own notification. The box counts characters
+// where the edit counts UTF-16 units: the peer holds typing and pasting
+// to the box's length limit and keeps the caret off the middle of a
+// character beyond U+FFFF.
 #include "platform/win32/controls/child_control.h"
+#include "platform/win32/controls/classic_look.h"
+#include "platform/win32/controls/clipboard.h"
 #include "platform/win32/controls/control_peers.h"
+#include "platform/win32/controls/edit_text.h"
+#include "platform/win32/text/font_utf16.h"
 #include "platform/win32/text/text_painter.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/win32_desktop.h"
 
+#include "platform/handler_guard.h"
 #include "platform/text_box.h"
 
-#include <optional>
+#include <windowsx.h>
+
+#include <utility>
+#include <vector>
 
 namespace tavrin::win32 {
 namespace {
 
-// Code points of a UTF-16 prefix: a surrogate pair counts once.
-int codePointsIn(const std::wstring& text, std::size_t units) {
-    int count = 0;
-    for (std::size_t i = 0; i < units && i < text.size(); ++i)
-        count += !(text[i] >= 0xDC00 && text[i] <= 0xDFFF);
-    return count;
+// Character codes as KeyPress sees them.
+constexpr int kCtrlA = 1;
+constexpr int kCtrlC = 3;
+constexpr int kBackspace = 8;
+constexpr int kTab = 9;
+constexpr int kCtrlV = 22;
+constexpr int kCtrlX = 24;
+constexpr int kCtrlZ = 26;
+constexpr int kFirstPrintable = 32;
+constexpr int kDelete = 127; // Ctrl+Backspace
+constexpr int kLastCodePoint = 0x10FFFF;
+
+// The control codes the edit acts on itself: Backspace, and the
+// clipboard, undo and select-all keys. A one-line edit only beeps at the
+// others (Enter, Esc ...).
+bool editUsesItself(int code) {
+    return code == kBackspace || code == kCtrlC || code == kCtrlV || code == kCtrlX ||
+           code == kCtrlZ || code == kCtrlA;
 }
 
-std::size_t unitsFor(const std::wstring& text, int codePoints) {
-    std::size_t i = 0;
-    for (int seen = 0; i < text.size(); ++i) {
-        const bool trailing = text[i] >= 0xDC00 && text[i] <= 0xDFFF;
-        if (!trailing && seen++ == codePoints)
-            break;
-    }
-    return i;
+// Codes that stand for a character to insert.
+bool printable(int code) {
+    return code >= kFirstPrintable && code != kDelete && code <= kLastCodePoint &&
+           !isHighSurrogate(static_cast<char32_t>(code)) &&
+           !isLowSurrogate(static_cast<char32_t>(code));
 }
 
 DWORD alignmentStyle(Alignment a) {
     return a == Alignment::Center ? ES_CENTER : a == Alignment::Right ? ES_RIGHT : ES_LEFT;
 }
 
-constexpr int kBackspace = 8;
-constexpr int kFirstPrintable = 32;
+constexpr DWORD kAlignmentStyles = ES_CENTER | ES_RIGHT;
+
+DWORD editStyle(const TextBox& box) {
+    return ES_AUTOHSCROLL | alignmentStyle(box.alignment());
+}
+
+struct Selection {
+    DWORD start = 0;
+    DWORD end = 0;
+};
 
 class TextBoxPeer : public ChildControl {
   public:
     TextBoxPeer(FormContext& ctx, TextBox& box, HWND parent)
         : ChildControl(ctx, box, parent), box_(box) {
-        createStandard(L"EDIT", ES_AUTOHSCROLL | alignmentStyle(box.alignment()), WS_EX_CLIENTEDGE);
-        applyFont(ctx_.painter().controlFont(box_.font()));
-        applyText();
-        applyLimit();
+        createStandard(L"EDIT", editStyle(box), WS_EX_CLIENTEDGE);
+        dress();
     }
 
     void command(WORD code) override {
         if (code != EN_CHANGE || applying_)
             return;
-        box_.syncText(ctx_.painter().programText(box_.font(), windowText()));
+        // The caret first, so that Change handlers see where it now stands.
         syncCaret();
+        const std::string text = ctx_.painter().programText(box_.font(), windowText());
+        runHandler(ctx_.desktop, [&] { box_.syncText(text); });
     }
 
     HBRUSH color(HDC dc) override { return colors(dc, box_.foreColor(), box_.backColor()); }
 
   private:
+    // Counts the messages of the control's windows being handled, so that
+    // a window replaced meanwhile is destroyed only once they are done.
+    class Nesting {
+      public:
+        explicit Nesting(TextBoxPeer& peer) : peer_(peer) { ++peer_.depth_; }
+        ~Nesting() {
+            if (--peer_.depth_ == 0)
+                peer_.retired_.clear();
+        }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+
+      private:
+        TextBoxPeer& peer_;
+    };
+
+    // What a new edit window takes from the box.
+    void dress() {
+        useClassicLook(window());
+        applyFont(ctx_.painter().controlFont(box_.font()));
+        applyText();
+        applyLimit();
+    }
+
     void update(Prop what) override {
         switch (what) {
         case Prop::Text:
@@ -67,14 +120,12 @@ class TextBoxPeer : public ChildControl {
             applyFont(ctx_.painter().controlFont(box_.font()));
             applyText();
             break;
-        case Prop::Style: {
-            LONG style = GetWindowLongW(window(), GWL_STYLE) & ~(ES_CENTER | ES_RIGHT);
-            SetWindowLongW(window(), GWL_STYLE,
-                           style | static_cast<LONG>(alignmentStyle(box_.alignment())));
+        case Prop::Style:
+            if ((GetWindowLongW(window(), GWL_STYLE) & kAlignmentStyles) !=
+                alignmentStyle(box_.alignment()))
+                realign();
             applyLimit();
-            InvalidateRect(window(), nullptr, TRUE);
             break;
-        }
         case Prop::Selection: {
             const auto at = static_cast<WPARAM>(unitsFor(windowText(), box_.selStart()));
             SendMessageW(window(), EM_SETSEL, at, static_cast<LPARAM>(at));
@@ -85,21 +136,204 @@ class TextBoxPeer : public ChildControl {
         }
     }
 
+    // An edit reads its alignment only when it is created (Wine ignores a
+    // later change), so a new one takes the old one's place.
+    void realign() {
+        const Selection selection = currentSelection();
+        UniqueWindow old = recreateStandard(L"EDIT", editStyle(box_), WS_EX_CLIENTEDGE);
+        if (!old)
+            return;
+        dress();
+        SendMessageW(window(), EM_SETSEL, selection.start, static_cast<LPARAM>(selection.end));
+        retired_.push_back(std::move(old));
+        if (depth_ == 0)
+            retired_.clear();
+    }
+
     LRESULT subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == WM_CHAR && ctx_.live() && !isSurrogate(wParam) &&
-            (wParam >= kFirstPrintable || wParam == kBackspace)) {
-            const int code = box_.raiseKeyPress(static_cast<int>(wParam));
-            if (code == 0 || !ctx_.live())
-                return 0; // consumed
-            wParam = static_cast<WPARAM>(code);
+        Nesting nesting(*this);
+        if (message == WM_CHAR && forwarding_) {
+            // A character already through KeyPress, for the edit itself.
+            forwarding_ = false;
+            return ChildControl::subclassed(window, message, wParam, lParam);
+        }
+        if (!ctx_.live())
+            return ChildControl::subclassed(window, message, wParam, lParam);
+        switch (message) {
+        case WM_CHAR:
+        case WM_IME_CHAR:
+            typed(window, static_cast<wchar_t>(wParam), lParam);
+            if (ctx_.live())
+                syncCaret();
+            return 0;
+        case WM_KEYDOWN:
+            return keyDown(window, wParam, lParam);
+        case WM_PASTE:
+            paste();
+            return 0;
+        case WM_LBUTTONDOWN:
+            pressed_ = true;
+            break;
+        case WM_LBUTTONDBLCLK:
+            // The second press of a double-click makes no click.
+            pressed_ = false;
+            break;
+        default:
+            break;
         }
         const LRESULT result = ChildControl::subclassed(window, message, wParam, lParam);
-        if ((message == WM_CHAR || message == WM_KEYUP || message == WM_LBUTTONUP) && ctx_.live())
+        if (!ctx_.live())
+            return result;
+        switch (message) {
+        case WM_KEYUP:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            syncCaret();
+            break;
+        case WM_LBUTTONUP:
+            syncCaret();
+            released(window, lParam);
+            break;
+        default:
+            break;
+        }
+        return result;
+    }
+
+    // A press and release inside the box is a click.
+    void released(HWND window, LPARAM lParam) {
+        if (!std::exchange(pressed_, false))
+            return;
+        RECT client;
+        GetClientRect(window, &client);
+        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (PtInRect(&client, at))
+            runHandler(ctx_.desktop, [&] { box_.raiseClick(); });
+    }
+
+    // One UTF-16 unit of a typed character: a character beyond U+FFFF
+    // comes as two, and reaches KeyPress once, whole.
+    void typed(HWND window, wchar_t unit, LPARAM lParam) {
+        char32_t character = static_cast<char16_t>(unit);
+        if (isHighSurrogate(character)) {
+            pendingHigh_ = unit;
+            return;
+        }
+        if (isLowSurrogate(character)) {
+            if (!pendingHigh_)
+                return;
+            character = fromSurrogates(pendingHigh_, unit);
+        }
+        pendingHigh_ = 0;
+        // Tab moves the focus; it is no character.
+        if (character == kTab)
+            return;
+        int code = 0; // a KeyPress handler that fails consumes the key
+        runHandler(ctx_.desktop, [&] { code = box_.raiseKeyPress(static_cast<int>(character)); });
+        if (code == 0 || !ctx_.live())
+            return;
+        if (code == kBackspace) {
+            selectPair(Direction::Back);
+            toEdit(window, code, lParam);
+        } else if (editUsesItself(code)) {
+            toEdit(window, code, lParam);
+        } else if (printable(code)) {
+            insert(window, static_cast<char32_t>(code), lParam);
+        }
+    }
+
+    void insert(HWND window, char32_t character, LPARAM lParam) {
+        if (room() == 0)
+            return;
+        if (character < kFirstSupplementary) {
+            toEdit(window, static_cast<int>(character), lParam);
+            return;
+        }
+        // Both halves at once: the edit would show the first one alone.
+        std::wstring pair;
+        appendUtf16(pair, character);
+        SendMessageW(this->window(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pair.c_str()));
+    }
+
+    // Hands a character on to the edit; to the new one when KeyPress made
+    // the box replace its window.
+    void toEdit(HWND window, int code, LPARAM lParam) {
+        if (window == this->window()) {
+            ChildControl::subclassed(window, WM_CHAR, static_cast<WPARAM>(code), lParam);
+            return;
+        }
+        forwarding_ = true;
+        SendMessageW(this->window(), WM_CHAR, static_cast<WPARAM>(code), lParam);
+        forwarding_ = false;
+    }
+
+    LRESULT keyDown(HWND window, WPARAM key, LPARAM lParam) {
+        const bool shift = GetKeyState(VK_SHIFT) < 0;
+        const bool control = GetKeyState(VK_CONTROL) < 0;
+        if (key == VK_INSERT && shift && !control) {
+            // Shift+Insert pastes without a WM_PASTE the limit could stop.
+            paste();
+            return 0;
+        }
+        if (key == VK_DELETE && !shift && !control)
+            selectPair(Direction::Forward);
+        LRESULT result = ChildControl::subclassed(window, WM_KEYDOWN, key, lParam);
+        // The edit steps over one unit: once more over the pair's other half.
+        if ((key == VK_LEFT || key == VK_RIGHT) && !control && ctx_.live() &&
+            window == this->window() && caretSplitsPair())
+            result = ChildControl::subclassed(window, WM_KEYDOWN, key, lParam);
+        if (ctx_.live())
             syncCaret();
         return result;
     }
 
-    static bool isSurrogate(WPARAM c) { return c >= 0xD800 && c <= 0xDFFF; }
+    enum class Direction { Back, Forward };
+
+    // Selects the character beyond U+FFFF next to a caret with no
+    // selection, so that deleting takes both its halves.
+    void selectPair(Direction direction) {
+        const Selection s = currentSelection();
+        if (s.start != s.end)
+            return;
+        const std::wstring text = windowText();
+        if (direction == Direction::Back && s.start >= 2 && splitsPair(text, s.start - 1))
+            SendMessageW(window(), EM_SETSEL, s.start - 2, static_cast<LPARAM>(s.start));
+        else if (direction == Direction::Forward && splitsPair(text, s.start + 1))
+            SendMessageW(window(), EM_SETSEL, s.start, static_cast<LPARAM>(s.start + 2));
+    }
+
+    bool caretSplitsPair() const {
+        const Selection s = currentSelection();
+        const std::wstring text = windowText();
+        return splitsPair(text, s.start) || splitsPair(text, s.end);
+    }
+
+    // Pastes the clipboard's first line, as much of it as the limit leaves
+    // room for; nothing at all when none of it fits.
+    void paste() {
+        const std::wstring text = pastable(clipboardText(window()), room());
+        if (!text.empty())
+            SendMessageW(window(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+
+    // Characters the user may still put in place of the selection; -1
+    // when the box has no limit. The program may have set a longer text.
+    int room() const {
+        if (box_.maxLength() <= 0)
+            return -1;
+        const std::wstring text = windowText();
+        const Selection s = currentSelection();
+        const int kept =
+            charactersIn(text) - (charactersIn(text, s.end) - charactersIn(text, s.start));
+        return kept >= box_.maxLength() ? 0 : box_.maxLength() - kept;
+    }
+
+    Selection currentSelection() const {
+        Selection s;
+        SendMessageW(window(), EM_GETSEL, reinterpret_cast<WPARAM>(&s.start),
+                     reinterpret_cast<LPARAM>(&s.end));
+        return s;
+    }
 
     std::wstring windowText() const {
         std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window())) + 1, L'\0');
@@ -119,18 +353,23 @@ class TextBoxPeer : public ChildControl {
     }
 
     void applyLimit() {
+        // The peer holds typing and pasting to the limit in characters;
+        // the edit's own limit, in units, only stops what else may come
+        // (an input method's text): a character takes at most two units.
         // 0 lets the edit hold as much as it can.
-        SendMessageW(window(), EM_LIMITTEXT, static_cast<WPARAM>(box_.maxLength()), 0);
+        const int characters = box_.maxLength() > 0 ? box_.maxLength() : 0;
+        SendMessageW(window(), EM_LIMITTEXT, static_cast<WPARAM>(characters) * 2, 0);
     }
 
-    void syncCaret() {
-        DWORD start = 0;
-        SendMessageW(window(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-        box_.syncSelStart(codePointsIn(windowText(), start));
-    }
+    void syncCaret() { box_.syncSelStart(charactersIn(windowText(), currentSelection().start)); }
 
     TextBox& box_;
-    bool applying_ = false;
+    bool applying_ = false;   // the program's text is being set
+    bool forwarding_ = false; // a character goes to the edit past KeyPress
+    bool pressed_ = false;    // the left button went down in the box
+    wchar_t pendingHigh_ = 0; // first half of a character beyond U+FFFF
+    int depth_ = 0;
+    std::vector<UniqueWindow> retired_; // replaced windows still in use
 };
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "platform/win32/controls/timer_peer.h"
 
+#include "platform/handler_guard.h"
+#include "platform/win32/win32_desktop.h"
+
 namespace tavrin::win32 {
 
 TimerPeer::TimerPeer(FormContext& ctx, Timer& timer) : ctx_(ctx), timer_(timer) {
@@ -28,7 +31,7 @@ void TimerPeer::apply() {
 
 void TimerPeer::tick() {
     if (running_ && ctx_.live())
-        timer_.raiseTimer();
+        runHandler(ctx_.desktop, [this] { timer_.raiseTimer(); });
 }
 
 TimerPeer* timerFor(const FormContext& ctx, WPARAM id) {

@@ -1,6 +1,7 @@
 #include "platform/win32/controls/windowless_paint.h"
 
 #include "platform/win32/brush_cache.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/pixels.h"
 #include "platform/win32/text/text_painter.h"
 
@@ -35,10 +36,9 @@ void paintLabel(HDC dc, const Label& label, const RECT& box, TextPainter& painte
     // The painter clips to the box it is given, but only as far as its
     // own drawing goes; keep the label's pixels to the label.
     const RECT text = labelTextBox(label, box);
-    const int saved = SaveDC(dc);
+    SavedDc saved(dc);
     IntersectClipRect(dc, text.left, text.top, text.right, text.bottom);
     painter.draw(dc, label.font(), shown, text, label.alignment(), label.foreColor());
-    RestoreDC(dc, saved);
 }
 
 void paintShape(HDC dc, const Shape& shape, const RECT& box, BrushCache& brushes) {

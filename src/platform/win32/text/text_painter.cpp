@@ -4,6 +4,7 @@
 // run by run, the runs beyond that plane shaped by Uniscribe (GDI's plain
 // text calls draw those as two boxes under Wine).
 #include "platform/win32/text/text_painter.h"
+#include "platform/win32/handles.h"
 
 #include "platform/codepage.h"
 #include "platform/win32/text/font_chooser.h"
@@ -20,23 +21,6 @@
 namespace tavrin::win32 {
 
 namespace {
-
-// Saves a DC's clip region, selected objects, colours and alignment, and
-// puts them back on scope exit.
-class SavedDcState {
-  public:
-    explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-    ~SavedDcState() {
-        if (saved_)
-            RestoreDC(dc_, saved_);
-    }
-    SavedDcState(const SavedDcState&) = delete;
-    SavedDcState& operator=(const SavedDcState&) = delete;
-
-  private:
-    HDC dc_;
-    int saved_;
-};
 
 bool beyondBasicPlane(const std::wstring& text) {
     return std::any_of(text.begin(), text.end(),
@@ -132,7 +116,7 @@ void TextPainter::draw(HDC dc, const Font& font, const std::string& utf8, const 
     std::vector<FontRun> runs = impl_->chooser.runs(font, utf8);
     if (runs.empty())
         return;
-    SavedDcState saved(dc);
+    SavedDc saved(dc);
     IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
     SetTextColor(dc, color);
     SetBkMode(dc, TRANSPARENT);

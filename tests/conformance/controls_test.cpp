@@ -1,0 +1,243 @@
+// Controls on both desktops: every typed character reaches KeyPress, and
+// only what the edit acts on changes the text; a character beyond U+FFFF
+// is one character for KeyPress, the length limit, the caret and the
+// editing keys; a click on a text box is a click; a quick second click on
+// a check box or push button is one more click; a change raises Change or
+// Click once, whether the program or the user makes it.
+#include "conformance.h"
+
+#include "platform/check_box.h"
+#include "platform/combo_box.h"
+#include "platform/command_button.h"
+#include "platform/form_slot.h"
+#include "platform/scroll_bar.h"
+#include "platform/text_box.h"
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tavrin::conformance {
+namespace {
+
+constexpr char32_t kGrinning = 0x1F600;
+const std::string kGrinningUtf8 = "\xF0\x9F\x98\x80";
+constexpr char32_t kBackspace = 8;
+
+// One of each control that raises Change or Click, each counting them.
+class EditorsForm : public Form {
+  public:
+    explicit EditorsForm(WindowSystem& ws) : Form(ws) {
+        setStyle(FormBorder::FixedSingle, true, false);
+        setCaption("Editores");
+        move(1500, 1500, 6000, 4500);
+        for (Control* c : std::initializer_list<Control*>{&text, &check, &button, &combo, &scroll})
+            add(*c);
+        text.setGeometry(150, 150, 3000, 360);
+        check.setGeometry(150, 600, 3000, 360);
+        check.setCaption("Izquierda");
+        button.setGeometry(150, 1050, 1500, 450);
+        button.setCaption("Guardar");
+        combo.setGeometry(150, 1650, 3000, 360);
+        combo.addItem("Nivel 1");
+        combo.addItem("Nivel 2");
+        scroll.setGeometry(150, 2250, 3000, 255);
+        scroll.setRange(1, 255);
+        text.onChange = [this] { events += 'T'; };
+        text.onMouseDown = [this](const MouseArgs&) { events += 'D'; };
+        text.onMouseUp = [this](const MouseArgs&) { events += 'U'; };
+        text.onClick = [this] { events += 'C'; };
+        text.onDblClick = [this] { events += 'W'; };
+        check.onClick = [this] { events += 'K'; };
+        button.onClick = [this] { events += 'B'; };
+        combo.onClick = [this] { events += 'L'; };
+        scroll.onChange = [this] { events += 'S'; };
+    }
+
+    TextBox text;
+    CheckBox check;
+    CommandButton button;
+    ComboBox combo;
+    HScrollBar scroll;
+    std::string events;
+};
+
+class ControlConformance : public Conformance {
+  protected:
+    EditorsForm& open() {
+        EditorsForm& form = slot.get(ws);
+        form.show();
+        driver->focus(form.text);
+        return form;
+    }
+    // The events that came, once they stop coming.
+    std::string settled(EditorsForm& form) {
+        driver->runFor(kSettleMs);
+        return std::exchange(form.events, std::string());
+    }
+
+    // Long enough for posted input to be handled; the tests wait for what
+    // they expect first, this only shows that nothing more comes.
+    static constexpr int kSettleMs = 50;
+    FormSlot<EditorsForm> slot;
+};
+
+TEST_F(ControlConformance, KeyPressSeesEveryTypedCodeAndOnlyWhatTheEditUsesReachesIt) {
+    EditorsForm& form = open();
+    std::vector<int> seen;
+    form.text.onKeyPress = [&](int& key) {
+        seen.push_back(key);
+        key = 0;
+    };
+    std::vector<int> typed{8, 13, 27};
+    for (int ctrl = 1; ctrl <= 26; ++ctrl)
+        typed.push_back(ctrl);
+    typed.push_back(static_cast<int>(kGrinning));
+    for (int code : typed)
+        driver->type(static_cast<char32_t>(code));
+    // Tab moves the focus: it is no character.
+    std::erase(typed, '\t');
+    ASSERT_TRUE(driver->runUntil([&] { return seen.size() >= typed.size(); }));
+    EXPECT_EQ(seen, typed) << "a character beyond U+FFFF comes once, whole";
+    EXPECT_EQ(form.text.text(), "");
+    EXPECT_EQ(settled(form), "");
+
+    // Let through, Enter, Esc and Ctrl+B change nothing; Backspace does,
+    // also when KeyPress makes it of another key.
+    form.text.onKeyPress = [](int& key) {
+        if (key == 'q')
+            key = static_cast<int>(kBackspace);
+    };
+    form.text.setText("abc");
+    form.text.setSelStart(3);
+    EXPECT_EQ(settled(form), "T");
+    for (char32_t code : {U'\r', U'\x1b', U'\x02'})
+        driver->type(code);
+    EXPECT_EQ(settled(form), "");
+    EXPECT_EQ(form.text.text(), "abc");
+    driver->type(kBackspace);
+    driver->type(U'q');
+    ASSERT_TRUE(driver->runUntil([&] { return form.text.text() == "a"; }));
+    EXPECT_EQ(settled(form), "TT");
+
+    // A letter KeyPress turns into a character beyond U+FFFF.
+    form.text.onKeyPress = [](int& key) { key = static_cast<int>(kGrinning); };
+    driver->type(U'e');
+    ASSERT_TRUE(driver->runUntil([&] { return form.text.text() == "a" + kGrinningUtf8; }));
+    EXPECT_EQ(settled(form), "T");
+    EXPECT_EQ(form.text.selStart(), 2);
+}
+
+TEST_F(ControlConformance, ACharacterBeyondTheBasicPlaneIsOneCharacterForTheLimitAndTheCaret) {
+    EditorsForm& form = open();
+    form.text.setMaxLength(3);
+    for (char32_t c : {U'a', kGrinning, U'b', U'c'})
+        driver->type(c);
+    const std::string full = "a" + kGrinningUtf8 + "b";
+    ASSERT_TRUE(driver->runUntil([&] { return form.text.text() == full; }));
+    EXPECT_EQ(settled(form), "TTT") << "three characters fit, the fourth does not";
+    EXPECT_EQ(form.text.length(), 3);
+    EXPECT_EQ(form.text.selStart(), 3);
+
+    // The arrows step over it whole.
+    driver->press(form, Key::Left);
+    ASSERT_TRUE(driver->runUntil([&] { return form.text.selStart() == 2; }));
+    driver->press(form, Key::Left);
+    ASSERT_TRUE(driver->runUntil([&] { return form.text.selStart() == 1; }));
+    driver->press(form, Key::Right);
+    ASSERT_TRUE(driver->runUntil([&] { return form.text.selStart() == 2; }));
+    driver->press(form, Key::Left);
+    ASSERT_TRUE(driver->runUntil([&] { return form.text.selStart() == 1; }));
+
+    // Delete takes it whole, and so does Backspace.
+    driver->press(form, Key::Delete);
+    ASSERT_TRUE(driver->runUntil([&] { return form.text.text() == "ab"; }));
+    EXPECT_EQ(form.text.selStart(), 1);
+    form.text.setText("x" + kGrinningUtf8 + "y");
+    form.text.setSelStart(2);
+    driver->type(kBackspace);
+    ASSERT_TRUE(driver->runUntil([&] { return form.text.text() == "xy"; }));
+    EXPECT_EQ(form.text.selStart(), 1);
+    EXPECT_EQ(settled(form), "TTT");
+
+    // The program may set more than the limit; typing adds nothing then.
+    form.text.setText("abc" + kGrinningUtf8);
+    form.text.setSelStart(4);
+    driver->type(U'z');
+    EXPECT_EQ(settled(form), "T");
+    EXPECT_EQ(form.text.text(), "abc" + kGrinningUtf8);
+}
+
+TEST_F(ControlConformance, APressAndReleaseOnATextBoxIsAClick) {
+    EditorsForm& form = open();
+    driver->click(form.text);
+    ASSERT_TRUE(driver->runUntil([&] { return form.events.size() >= 3; }));
+    EXPECT_EQ(settled(form), "DUC");
+    EXPECT_EQ(driver->focused(), &form.text);
+
+    driver->doubleClick(form.text);
+    ASSERT_TRUE(driver->runUntil([&] { return form.events.size() >= 5; }));
+    EXPECT_EQ(settled(form), "DUCWU") << "one click, then the double-click";
+}
+
+TEST_F(ControlConformance, AQuickSecondClickOnACheckBoxOrPushButtonIsOneMoreClick) {
+    EditorsForm& form = open();
+    driver->doubleClick(form.check);
+    ASSERT_TRUE(driver->runUntil([&] { return form.events.size() >= 2; }));
+    EXPECT_EQ(settled(form), "KK");
+    EXPECT_EQ(form.check.value(), 0);
+
+    driver->doubleClick(form.button);
+    ASSERT_TRUE(driver->runUntil([&] { return form.events.size() >= 2; }));
+    EXPECT_EQ(settled(form), "BB");
+}
+
+TEST_F(ControlConformance, EveryChangeRaisesChangeOrClickOnceWhoeverMakesIt) {
+    EditorsForm& form = open();
+    // The program: once per change, never for the same value again.
+    form.text.setText("Equipo");
+    form.text.setText("Equipo");
+    form.check.setValue(1);
+    form.check.setValue(1);
+    form.combo.setListIndex(1);
+    form.combo.setListIndex(1);
+    form.scroll.setValue(240);
+    form.scroll.setValue(240);
+    EXPECT_EQ(settled(form), "TKLS");
+    EXPECT_EQ(form.text.text(), "Equipo");
+
+    // The user, through the controls themselves.
+    form.text.setSelStart(6);
+    driver->type(U's');
+    ASSERT_TRUE(driver->runUntil([&] { return form.text.text() == "Equipos"; }));
+    EXPECT_EQ(settled(form), "T");
+    driver->click(form.check);
+    ASSERT_TRUE(driver->runUntil([&] { return form.check.value() == 0; }));
+    EXPECT_EQ(settled(form), "K");
+    driver->click(form.button);
+    ASSERT_TRUE(driver->runUntil([&] { return !form.events.empty(); }));
+    EXPECT_EQ(settled(form), "B");
+}
+
+TEST_F(ControlConformance, AFailingTextBoxHandlerStopsThereAndAFailedKeyPressConsumesTheKey) {
+    EditorsForm& form = open();
+    auto fail = [] { throw std::runtime_error("a handler failed"); };
+    form.text.onKeyPress = [&](int&) { fail(); };
+    driver->type(U'a');
+    driver->runFor(kSettleMs);
+    EXPECT_EQ(form.text.text(), "");
+    EXPECT_EQ(driver->escapedHandlers(), 1u);
+
+    form.text.onKeyPress = nullptr;
+    form.text.onChange = fail;
+    driver->type(U'b');
+    ASSERT_TRUE(driver->runUntil([&] { return form.text.text() == "b"; }));
+    form.text.onClick = fail;
+    driver->click(form.text);
+    ASSERT_TRUE(driver->runUntil([&] { return driver->escapedHandlers() == 3; }));
+    expectedEscapes = 3;
+}
+
+} // namespace
+} // namespace tavrin::conformance

@@ -1,0 +1,66 @@
+// What the conformance suite needs of a desktop: its window system, time
+// passing, and the user's mouse and keyboard. The simulated desktop and the
+// real one under Wine each provide a driver, and the same tests run on both.
+#pragma once
+
+#include "platform/form.h"
+#include "platform/text_box.h"
+#include "platform/window_system.h"
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+
+namespace tavrin::conformance {
+
+// Long enough for Wine to create, paint or destroy a window on a loaded
+// machine; a test waits this long for what should come, never longer.
+inline constexpr int kDeadlineMs = 20000;
+
+enum class Key { Tab, ShiftTab, Delete, Left, Right, Home, End, AltF4 };
+
+class DesktopDriver {
+  public:
+    virtual ~DesktopDriver() = default;
+
+    virtual WindowSystem& ws() = 0;
+
+    // Milliseconds since some fixed moment: virtual time on the simulated
+    // desktop, real time on Windows.
+    virtual long long now() = 0;
+    // Handles events while at least this much time passes.
+    virtual void runFor(int milliseconds) = 0;
+    // Handles events until done holds; false when it still does not hold
+    // after the deadline.
+    virtual bool runUntil(const std::function<bool()>& done, int deadlineMs = kDeadlineMs) = 0;
+
+    // The mouse: a left click in the middle of the control, and two quick
+    // clicks there.
+    virtual void click(Control& target) = 0;
+    virtual void doubleClick(Control& target) = 0;
+    // The form's close box.
+    virtual void clickCloseBox(Form& target) = 0;
+
+    // The keyboard. focus() puts the focus on a control as a click on it
+    // would; focused() is the control that has it, if any.
+    virtual void focus(Control& target) = 0;
+    virtual Control* focused() = 0;
+    // A character as the keyboard gives it to the text box that has the
+    // focus: 8 Backspace, 13 Enter, 27 Esc, 1 to 26 Ctrl+letter; one beyond
+    // U+FFFF is one character.
+    virtual void type(char32_t character) = 0;
+    // A key to the control that has the focus, or to the form when none has.
+    virtual void press(Form& form, Key key) = 0;
+
+    // The message boxes the program opens from now on stay open until done
+    // holds (or the deadline passes); then the user presses OK.
+    virtual void answerMessageBoxesWhen(std::function<bool()> done) = 0;
+
+    // Handlers whose failure the window system stopped.
+    virtual std::size_t escapedHandlers() = 0;
+};
+
+// Each test program provides the driver of its own desktop.
+std::unique_ptr<DesktopDriver> makeDriver();
+
+} // namespace tavrin::conformance

@@ -1,0 +1,150 @@
+// Forms on both desktops: unloading from inside their own handlers, the
+// close box and Alt+F4, a load that fails, the Tab key's round and labels
+// that fit their text.
+#include "probe_form.h"
+
+#include <limits>
+#include <stdexcept>
+
+namespace tavrin::conformance {
+namespace {
+
+using FormConformance = ProbeTest;
+
+TEST_F(FormConformance, FormsUnloadSafelyFromInsideTheirOwnHandlers) {
+    int timerTicks = 0;
+    auto unloadFrom = [&](auto wire, auto act) {
+        ProbeForm& form = open();
+        bool ranToTheEnd = false;
+        wire(form, [&] {
+            slot.unload();
+            // The form stays usable until its handler returns.
+            ranToTheEnd = !form.loaded() && form.label.caption() == "Acerca";
+        });
+        act(form);
+        EXPECT_TRUE(driver->runUntil([&] { return ranToTheEnd; }));
+        EXPECT_EQ(slot.ifLoaded(), nullptr);
+    };
+    unloadFrom(
+        [&](ProbeForm& f, auto handler) {
+            f.timer.onTimer = [&timerTicks, handler] {
+                ++timerTicks;
+                handler();
+            };
+            f.timer.setInterval(10);
+            f.timer.setEnabled(true);
+        },
+        [](ProbeForm&) {});
+    unloadFrom([](ProbeForm& f,
+                  auto handler) { f.label.onMouseDown = [=](const MouseArgs&) { handler(); }; },
+               [&](ProbeForm& f) { driver->click(f.label); });
+    unloadFrom([](ProbeForm& f, auto handler) { f.label.onClick = handler; },
+               [&](ProbeForm& f) { driver->click(f.label); });
+    unloadFrom([](ProbeForm& f, auto handler) { f.check.onClick = handler; },
+               [&](ProbeForm& f) { driver->click(f.check); });
+    unloadFrom([](ProbeForm& f, auto handler) { f.button.onClick = handler; },
+               [&](ProbeForm& f) { driver->click(f.button); });
+    // The unloaded form's timer is gone with it.
+    driver->runFor(100);
+    EXPECT_EQ(timerTicks, 1);
+}
+
+TEST_F(FormConformance, CloseBoxAndAltF4UnloadOnlyAFormThatHasACloseBox) {
+    driver->clickCloseBox(open());
+    EXPECT_TRUE(driver->runUntil([&] { return slot.ifLoaded() == nullptr; }));
+
+    ProbeForm& again = open();
+    driver->focus(again.first);
+    driver->press(again, Key::AltF4);
+    EXPECT_TRUE(driver->runUntil([&] { return slot.ifLoaded() == nullptr; }));
+
+    // The bar, the clock panel and the splash have no close box.
+    ProbeForm::nextBorder = FormBorder::None;
+    ProbeForm& borderless = open();
+    driver->press(borderless, Key::AltF4);
+    driver->clickCloseBox(borderless);
+    driver->runFor(100);
+    EXPECT_EQ(slot.ifLoaded(), &borderless);
+}
+
+TEST_F(FormConformance, AFormWhoseLoadFailsIsNotKeptHalfLoaded) {
+    WindowHandle window = 0;
+    ProbeForm::onLoad = [&](ProbeForm& form) {
+        window = form.hWnd();
+        ws.setWindowLong(window, kGwlExStyle, kWsExLayered);
+        throw std::runtime_error("the load failed");
+    };
+    EXPECT_THROW(slot.get(ws), std::runtime_error);
+    EXPECT_EQ(slot.ifLoaded(), nullptr);
+    ASSERT_NE(window, 0);
+    EXPECT_TRUE(driver->runUntil([&] { return ws.getWindowLong(window, kGwlExStyle) == 0; }))
+        << "the window of the failed load is still there";
+
+    // The next use loads a fresh form.
+    ProbeForm::onLoad = nullptr;
+    EXPECT_TRUE(open().loaded());
+}
+
+TEST_F(FormConformance, TabFollowsTheDesignOrderThroughFrames) {
+    ProbeForm& form = open();
+    driver->focus(form.first);
+    ASSERT_EQ(driver->focused(), &form.first);
+    std::vector<Control*> round;
+    for (int i = 0; i < 4; ++i) {
+        driver->press(form, Key::Tab);
+        round.push_back(driver->focused());
+    }
+    EXPECT_EQ(round,
+              (std::vector<Control*>{&form.check, &form.inFrame, &form.button, &form.first}));
+
+    driver->press(form, Key::ShiftTab);
+    EXPECT_EQ(driver->focused(), &form.button);
+
+    // Hidden and disabled controls are no stops; neither is a hidden frame's.
+    form.check.setEnabled(false);
+    form.frame.setVisible(false);
+    driver->press(form, Key::Tab);
+    EXPECT_EQ(driver->focused(), &form.first);
+    driver->press(form, Key::Tab);
+    EXPECT_EQ(driver->focused(), &form.button);
+}
+
+TEST_F(FormConformance, AutoSizedLabelsFitTheirText) {
+    ProbeForm& form = open();
+    Label& label = form.label;
+    label.setFont(Font{"Segoe UI", 12, 400, false, false, false});
+    label.setAutoSize(true);
+    const Twips shortWidth = label.width(), lineHeight = label.height();
+    EXPECT_GT(shortWidth, 0);
+    EXPECT_GT(lineHeight, 12 * 20 - 1); // at least the font's size in twips
+
+    label.setCaption("Acerca de Tavrin y de todo lo dem\u00e1s");
+    EXPECT_GT(label.width(), 3 * shortWidth);
+    EXPECT_EQ(label.height(), lineHeight);
+    EXPECT_EQ(label.left(), 3000);
+    EXPECT_EQ(label.top(), 2400);
+
+    label.setFont(Font{"Segoe UI", 24, 400, false, false, false});
+    EXPECT_GT(label.height(), lineHeight * 1.5);
+    // A label that does not fit its text keeps its size.
+    label.setAutoSize(false);
+    const Twips kept = label.width();
+    label.setCaption("A");
+    EXPECT_EQ(label.width(), kept);
+}
+
+TEST_F(FormConformance, GeometryRefusesWhatNoWindowCanTake) {
+    ProbeForm& form = open();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    EXPECT_THROW(form.label.setWidth(nan), PropertyError);
+    EXPECT_THROW(form.label.setWidth(-1), PropertyError);
+    EXPECT_THROW(form.label.setLeft(infinity), PropertyError);
+    EXPECT_THROW(form.setHeight(nan), PropertyError);
+    EXPECT_THROW(form.setTop(-infinity), PropertyError);
+    EXPECT_EQ(form.label.width(), 1500);
+    EXPECT_EQ(form.height(), 4500);
+}
+
+} // namespace
+} // namespace tavrin::conformance

@@ -1,0 +1,76 @@
+// A handler that fails stops where the window system called it, on every
+// path into the program, and the program goes on.
+#include "probe_form.h"
+
+#include <stdexcept>
+
+namespace tavrin::conformance {
+namespace {
+
+using HandlerFailureConformance = ProbeTest;
+
+TEST_F(HandlerFailureConformance, EveryPathStopsTheFailureAndTheProgramGoesOn) {
+    ProbeForm& form = open();
+    std::size_t failures = 0;
+    auto fail = [&failures] {
+        ++failures;
+        throw std::runtime_error("a handler failed");
+    };
+
+    // A timer tick: the timer ticks on.
+    int ticks = 0;
+    form.timer.onTimer = [&] {
+        if (++ticks == 1)
+            fail();
+    };
+    form.timer.setInterval(10);
+    form.timer.setEnabled(true);
+    ASSERT_TRUE(driver->runUntil([&] { return ticks >= 3; }));
+    form.timer.setEnabled(false);
+
+    // The mouse on a label, routed by its container: the later events come.
+    std::string events;
+    form.label.onMouseDown = [&](const MouseArgs&) {
+        events += 'D';
+        fail();
+    };
+    form.label.onMouseUp = [&](const MouseArgs&) { events += 'U'; };
+    form.label.onClick = [&] {
+        events += 'C';
+        fail();
+    };
+    driver->click(form.label);
+    ASSERT_TRUE(driver->runUntil([&] { return events.size() == 3; }));
+    EXPECT_EQ(events, "DUC");
+
+    // A child control's notification.
+    form.check.onClick = fail;
+    driver->click(form.check);
+    ASSERT_TRUE(driver->runUntil([&] { return form.check.value() == 1; }));
+
+    // Inside a modal message box: the box still closes and its caller
+    // carries on.
+    bool carriedOn = false;
+    form.timer.onTimer = [&] {
+        ++ticks;
+        fail();
+    };
+    form.timer.setEnabled(true);
+    const int before = ticks;
+    driver->answerMessageBoxesWhen([&] { return ticks >= before + 2; });
+    form.button.onClick = [&] {
+        ws.messageBox("No se puede guardar", "Tavrin", MessageIcon::Critical);
+        form.timer.setEnabled(false);
+        carriedOn = true;
+    };
+    driver->click(form.button);
+    ASSERT_TRUE(driver->runUntil([&] { return carriedOn; }));
+
+    // Each failure was stopped once, where it happened.
+    EXPECT_GE(failures, 6u);
+    expectedEscapes = failures;
+    EXPECT_TRUE(form.loaded());
+}
+
+} // namespace
+} // namespace tavrin::conformance

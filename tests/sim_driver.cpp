@@ -1,0 +1,80 @@
+// The conformance suite's driver for the simulated desktop: virtual time,
+// input injected on the controls themselves.
+#include "conformance/desktop_driver.h"
+
+#include "platform/sim/sim_desktop.h"
+
+namespace tavrin::conformance {
+namespace {
+
+// Virtual time moves on in steps this long while a test waits.
+constexpr int kStepMs = 1;
+
+class SimDriver : public DesktopDriver {
+  public:
+    WindowSystem& ws() override { return desk_; }
+    long long now() override { return desk_.elapsed(); }
+    void runFor(int milliseconds) override { desk_.advance(milliseconds); }
+    bool runUntil(const std::function<bool()>& done, int deadlineMs) override {
+        for (int waited = 0; !done() && waited < deadlineMs; waited += kStepMs)
+            desk_.advance(kStepMs);
+        return done();
+    }
+
+    void click(Control& target) override { desk_.click(target); }
+    void doubleClick(Control& target) override { desk_.dblClick(target); }
+    void clickCloseBox(Form& target) override { desk_.clickCloseBox(target); }
+
+    void focus(Control& target) override { desk_.setFocus(target); }
+    Control* focused() override { return desk_.focusedControl(); }
+    void type(char32_t character) override {
+        if (TextBox* box = focusedTextBox())
+            desk_.typeKey(*box, static_cast<int>(character));
+    }
+    void press(Form& form, Key key) override {
+        using EditKey = sim::SimDesktop::EditKey;
+        switch (key) {
+        case Key::Tab:
+            return desk_.pressTab(form);
+        case Key::ShiftTab:
+            return desk_.pressTab(form, true);
+        case Key::AltF4:
+            return desk_.pressAltF4(form);
+        case Key::Delete:
+            return edit(EditKey::Delete);
+        case Key::Left:
+            return edit(EditKey::Left);
+        case Key::Right:
+            return edit(EditKey::Right);
+        case Key::Home:
+            return edit(EditKey::Home);
+        case Key::End:
+            return edit(EditKey::End);
+        }
+    }
+
+    void answerMessageBoxesWhen(std::function<bool()> done) override {
+        desk_.keepMessageBoxesOpen(kDeadlineMs, std::move(done));
+    }
+    std::size_t escapedHandlers() override { return desk_.escapedHandlers().size(); }
+
+  private:
+    TextBox* focusedTextBox() {
+        Control* c = desk_.focusedControl();
+        return c && c->kind() == ControlKind::TextBox ? static_cast<TextBox*>(c) : nullptr;
+    }
+    void edit(sim::SimDesktop::EditKey key) {
+        if (TextBox* box = focusedTextBox())
+            desk_.pressKey(*box, key);
+    }
+
+    sim::SimDesktop desk_;
+};
+
+} // namespace
+
+std::unique_ptr<DesktopDriver> makeDriver() {
+    return std::make_unique<SimDriver>();
+}
+
+} // namespace tavrin::conformance

@@ -1,0 +1,237 @@
+// The conformance suite's driver for the real window system: real time,
+// and the messages the user's mouse and keyboard would bring, posted to the
+// real windows and handled by the program's own message handling.
+#include "conformance/desktop_driver.h"
+
+#include "platform/win32/controls/child_control.h"
+#include "platform/win32/pixels.h"
+#include "platform/win32/win32_desktop.h"
+
+#include "platform/container.h"
+#include "platform/frame.h"
+
+#include <windows.h>
+
+#include <array>
+#include <chrono>
+
+namespace tavrin::conformance {
+namespace {
+
+using win32::ChildControl;
+using win32::Win32Desktop;
+
+// How often the driver looks at an open message box.
+constexpr UINT kMessageBoxPollMs = 10;
+// Key messages as the keyboard driver sends them: repeat count 1.
+constexpr LPARAM kKeyDown = 1;
+constexpr LPARAM kKeyUp = 1 | (1LL << 30) | (1LL << 31);
+constexpr LPARAM kAltDown = 1 | (1LL << 29);
+
+HWND windowOf(const Control& c) {
+    auto* peer = dynamic_cast<ChildControl*>(c.peer());
+    return peer ? peer->window() : nullptr;
+}
+
+HWND containerWindow(const Control& c) {
+    const Container* parent = c.parent();
+    if (!parent)
+        return nullptr;
+    if (auto* frame = dynamic_cast<const Frame*>(parent))
+        return windowOf(*frame);
+    return reinterpret_cast<HWND>(static_cast<const Form*>(parent)->hWnd());
+}
+
+// Where a click on the control goes, and at which point of that window.
+std::pair<HWND, LPARAM> clickTarget(const Control& c) {
+    if (HWND own = windowOf(c)) {
+        RECT client;
+        GetClientRect(own, &client);
+        return {own, MAKELPARAM(client.right / 2, client.bottom / 2)};
+    }
+    const RECT r = win32::pixelRect(c);
+    return {containerWindow(c), MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2)};
+}
+
+HWND threadMessageBox() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM out) -> BOOL {
+            std::array<wchar_t, 16> name{};
+            GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+            if (std::wstring(name.data()) != L"#32770" || !IsWindowVisible(window))
+                return TRUE;
+            *reinterpret_cast<HWND*>(out) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+class Win32Driver : public DesktopDriver {
+  public:
+    Win32Driver() { current_ = this; }
+    ~Win32Driver() override {
+        if (boxTimer_)
+            KillTimer(nullptr, boxTimer_);
+        current_ = nullptr;
+    }
+    Win32Driver(const Win32Driver&) = delete;
+    Win32Driver& operator=(const Win32Driver&) = delete;
+
+    WindowSystem& ws() override { return desktop_; }
+    long long now() override {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
+    void runFor(int milliseconds) override {
+        const long long end = now() + milliseconds;
+        for (long long left = milliseconds; left > 0; left = end - now()) {
+            pump();
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
+        }
+        pump();
+    }
+    bool runUntil(const std::function<bool()>& done, int deadlineMs) override {
+        constexpr DWORD kPollMs = 5;
+        const long long end = now() + deadlineMs;
+        pump();
+        while (!done()) {
+            if (now() > end)
+                return false;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
+            pump();
+        }
+        return true;
+    }
+
+    void click(Control& target) override {
+        const auto [window, at] = clickTarget(target);
+        PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(window, WM_LBUTTONUP, 0, at);
+        pump();
+    }
+    void doubleClick(Control& target) override {
+        const auto [window, at] = clickTarget(target);
+        PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(window, WM_LBUTTONUP, 0, at);
+        PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        PostMessageW(window, WM_LBUTTONUP, 0, at);
+        pump();
+    }
+    void clickCloseBox(Form& target) override {
+        // What the close box sends once the button comes up over it.
+        PostMessageW(reinterpret_cast<HWND>(target.hWnd()), WM_SYSCOMMAND, SC_CLOSE, 0);
+        pump();
+    }
+
+    void focus(Control& target) override {
+        SetFocus(windowOf(target));
+        pump();
+    }
+    Control* focused() override { return desktop_.focusedControl(); }
+    void type(char32_t character) override {
+        const HWND window = GetFocus();
+        if (character > 0xFFFF) {
+            const char32_t v = character - 0x10000;
+            PostMessageW(window, WM_CHAR, 0xD800 + (v >> 10), kKeyDown);
+            PostMessageW(window, WM_CHAR, 0xDC00 + (v & 0x3FF), kKeyDown);
+        } else {
+            PostMessageW(window, WM_CHAR, character, kKeyDown);
+        }
+        pump();
+    }
+    void press(Form& form, Key key) override {
+        HWND window = GetFocus();
+        if (!window)
+            window = reinterpret_cast<HWND>(form.hWnd());
+        switch (key) {
+        case Key::Tab:
+        case Key::ShiftTab:
+            withShift(key == Key::ShiftTab, [&] { keyStroke(window, VK_TAB); });
+            break;
+        case Key::AltF4:
+            PostMessageW(window, WM_SYSKEYDOWN, VK_F4, kAltDown);
+            pump();
+            break;
+        case Key::Delete:
+            keyStroke(window, VK_DELETE);
+            break;
+        case Key::Left:
+            keyStroke(window, VK_LEFT);
+            break;
+        case Key::Right:
+            keyStroke(window, VK_RIGHT);
+            break;
+        case Key::Home:
+            keyStroke(window, VK_HOME);
+            break;
+        case Key::End:
+            keyStroke(window, VK_END);
+            break;
+        }
+    }
+
+    void answerMessageBoxesWhen(std::function<bool()> done) override {
+        answerWhen_ = std::move(done);
+        if (!boxTimer_)
+            boxTimer_ = SetTimer(nullptr, 0, kMessageBoxPollMs, &Win32Driver::watchMessageBox);
+    }
+    std::size_t escapedHandlers() override { return desktop_.escapedHandlers(); }
+
+  private:
+    void pump() {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            desktop_.handleMessage(message);
+    }
+    void keyStroke(HWND window, WPARAM key) {
+        PostMessageW(window, WM_KEYDOWN, key, kKeyDown);
+        PostMessageW(window, WM_KEYUP, key, kKeyUp);
+        pump();
+    }
+    template <class Action> void withShift(bool shift, Action action) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        const BYTE before = keys[VK_SHIFT];
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        action();
+        keys[VK_SHIFT] = before;
+        SetKeyboardState(keys);
+    }
+
+    // A thread timer: it ticks inside the message box's own modal loop.
+    static void CALLBACK watchMessageBox(HWND, UINT, UINT_PTR, DWORD) {
+        Win32Driver* self = current_;
+        if (!self)
+            return;
+        const HWND box = threadMessageBox();
+        if (!box) {
+            self->boxOpenedAt_ = 0;
+            return;
+        }
+        if (self->boxOpenedAt_ == 0)
+            self->boxOpenedAt_ = self->now();
+        const bool late = self->now() - self->boxOpenedAt_ > kDeadlineMs;
+        if (late || !self->answerWhen_ || self->answerWhen_()) {
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            self->boxOpenedAt_ = 0;
+        }
+    }
+
+    static inline Win32Driver* current_ = nullptr;
+    Win32Desktop desktop_;
+    std::function<bool()> answerWhen_;
+    UINT_PTR boxTimer_ = 0;
+    long long boxOpenedAt_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<DesktopDriver> makeDriver() {
+    return std::make_unique<Win32Driver>();
+}
+
+} // namespace tavrin::conformance
