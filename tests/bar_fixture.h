@@ -4,11 +4,10 @@
 
 #include "app/program.h"
 #include "bar/frm_side.h"
+#include "file_bytes.h"
 #include "platform/sim/sim_desktop.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,6 +48,14 @@ inline std::vector<std::string> defaultLines() {
             "16777215"};
 }
 
+// The lines, each ended by CR LF.
+inline std::string crlfJoined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
 class BarTest : public ::testing::Test {
   protected:
     // A handler that failed fails the test, unless the test expects it.
@@ -66,26 +73,12 @@ class BarTest : public ::testing::Test {
     void writeFileBytes(const std::string& bytes) { writeBytes(desk.settingsFile(), bytes); }
     // Lines in UTF-8, stored as Windows-1252, each ended by CR LF.
     void writeLines(const std::vector<std::string>& lines) {
-        std::string text;
-        for (const std::string& line : lines)
-            text += line + "\r\n";
-        writeFileBytes(desk.ansiFromUtf8(text));
+        writeFileBytes(desk.ansiFromUtf8(crlfJoined(lines)));
     }
-    std::string fileBytes() { return bytesOf(desk.settingsFile()); }
+    std::string fileBytes() { return readBytes(desk.settingsFile()); }
     // The real file behind the per-user copy of the settings file.
     std::filesystem::path perUserFile() const {
         return desk.localAppDataOnDisk() / "VirtualStore" / "Program Files" / "Norvane.txt";
-    }
-    static std::string bytesOf(const std::filesystem::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream all;
-        all << in.rdbuf();
-        return all.str();
-    }
-    static void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary);
-        out << bytes;
     }
     frmSide& loadBar() {
         frmSide& bar = program.form<frmSide>();

@@ -29,6 +29,7 @@ TEST_F(BarTest, WithoutAFileTheDefaultsStandAndTheBarSitsAtTheRight) {
     EXPECT_EQ(program.module1.BarBackColor, "1315860");
     EXPECT_EQ(bar.left(), 20490 - 1590);
     EXPECT_EQ(bar.width(), 1);
+    EXPECT_EQ(bar.LoadedScreenWidth, 20490);
     EXPECT_EQ(bar.HScroll1.value(), 255);
     EXPECT_TRUE(bar.tmrMouse.running() && bar.tmrWait.running());
     EXPECT_FALSE(bar.tmrQuit.running() || bar.tmrOpen.running());
@@ -67,6 +68,7 @@ TEST_F(BarTest, AFullFileIsReadAndAppliedToTheTiles) {
         EXPECT_EQ(caption.foreColor(), rgb(125, 125, 125));
     EXPECT_EQ(s.LeftSide.number(), 1);
     EXPECT_EQ(bar.left(), -45);
+    EXPECT_EQ(bar.width(), 1);
     EXPECT_EQ(s.ShortcutGlyph[0].text(), "&&");
     EXPECT_EQ(s.ShortcutGlyph[1].text(), "&&");
     EXPECT_EQ(s.ShortcutGlyph[2].text(), "a&b");
@@ -241,22 +243,6 @@ TEST_F(BarTest, SmallScreenStaysMarkedAcrossReloads) {
     desk.setScreenTwips(20490, 11520);
     loadBar();
     EXPECT_EQ(program.module1.SmallScreen, 1);
-}
-
-TEST_F(BarTest, LeftAndRightPlacement) {
-    std::vector<std::string> lines = defaultLines();
-    writeLines(lines);
-    frmSide& right = loadBar();
-    EXPECT_EQ(right.left(), 18900);
-    EXPECT_EQ(right.width(), 1);
-    EXPECT_EQ(right.LoadedScreenWidth, 20490);
-
-    lines[19] = "1";
-    writeLines(lines);
-    program.unload<frmSide>();
-    frmSide& left = loadBar();
-    EXPECT_EQ(left.left(), -45);
-    EXPECT_EQ(left.width(), 1);
 }
 
 TEST_F(BarTest, DoubleClickOnTheBackgroundEndsTheProgramButNotOnATile) {

@@ -11,10 +11,7 @@ namespace {
 std::string withName(const std::string& name) {
     std::vector<std::string> lines = defaultLines();
     lines[0] = name;
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
+    return crlfJoined(lines);
 }
 
 TEST_F(BarTest, ThePerUserCopyLiesInTheVirtualStore) {
@@ -24,27 +21,22 @@ TEST_F(BarTest, ThePerUserCopyLiesInTheVirtualStore) {
     EXPECT_EQ(perUserSettingsPath(desk), std::nullopt);
 }
 
-TEST_F(BarTest, WhereProgramFilesMayBeWrittenTheFileItselfIsUsed) {
+TEST_F(BarTest, AProtectedProgramFilesSendsTheSaveToAPerUserCopyWhichThenTakesEverySave) {
     writeFileBytes(withName("Real"));
     loadBar();
     EXPECT_EQ(settings().ShortcutName[0].text(), "Real");
+    // Where Program Files may be written, the file itself; nothing is made
+    // in the user's folders.
     settings().ShortcutName[0] = "Nuevo";
     program.module1.eSave();
     EXPECT_EQ(fileBytes(), withName("Nuevo"));
-    EXPECT_TRUE(desk.messageBoxes().empty());
-    // Nothing is made in the user's folders.
     EXPECT_TRUE(std::filesystem::is_empty(desk.localAppDataOnDisk()));
-}
 
-TEST_F(BarTest, AProtectedProgramFilesSendsTheSaveToAPerUserCopy) {
-    writeFileBytes(withName("Real"));
     desk.setWriteProtected(true);
-    loadBar();
     settings().ShortcutName[0] = "Copia";
     program.module1.eSave();
-    EXPECT_TRUE(desk.messageBoxes().empty());
-    EXPECT_EQ(fileBytes(), withName("Real"));
-    EXPECT_EQ(bytesOf(perUserFile()), withName("Copia"));
+    EXPECT_EQ(fileBytes(), withName("Nuevo"));
+    EXPECT_EQ(readBytes(perUserFile()), withName("Copia"));
     EXPECT_FALSE(std::filesystem::exists(perUserFile().string() + ".new"));
 
     // The bar that the save rebuilds reads the copy.
@@ -57,8 +49,8 @@ TEST_F(BarTest, AProtectedProgramFilesSendsTheSaveToAPerUserCopy) {
     desk.setWriteProtected(false);
     settings().ShortcutName[0] = "Otra";
     program.module1.eSave();
-    EXPECT_EQ(bytesOf(perUserFile()), withName("Otra"));
-    EXPECT_EQ(fileBytes(), withName("Real"));
+    EXPECT_EQ(readBytes(perUserFile()), withName("Otra"));
+    EXPECT_EQ(fileBytes(), withName("Nuevo"));
     EXPECT_TRUE(desk.messageBoxes().empty());
 }
 
@@ -90,8 +82,13 @@ TEST_F(BarTest, ASaveNoPlaceTakesLeavesEveryFileAndSaysSo) {
     desk.setLocalAppDataWriteProtected(true);
     settings().ShortcutName[0] = "Nuevo";
     program.module1.eSave();
-    EXPECT_EQ(desk.messageBoxes().size(), 1u);
-    EXPECT_EQ(bytesOf(perUserFile()), withName("Copia"));
+    ASSERT_EQ(desk.messageBoxes().size(), 1u);
+    EXPECT_EQ(desk.messageBoxes()[0].text,
+              "No se puede guardar la configuración, revice que en 'C:\\File Programs' no esté "
+              "protegido contra escritura.");
+    EXPECT_EQ(desk.messageBoxes()[0].caption, "Tavrin");
+    EXPECT_EQ(desk.messageBoxes()[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(readBytes(perUserFile()), withName("Copia"));
     EXPECT_EQ(fileBytes(), withName("Real"));
 
     // A protected Program Files and no local application data folder.
@@ -110,6 +107,7 @@ TEST_F(BarTest, ASaveNoPlaceTakesLeavesEveryFileAndSaysSo) {
     desk.setLocalAppDataWriteProtected(true);
     program.module1.eSave();
     EXPECT_EQ(desk.messageBoxes().size(), 3u);
+    EXPECT_EQ(fileBytes(), withName("Real"));
     EXPECT_FALSE(std::filesystem::exists(desk.localAppDataOnDisk() / "VirtualStore"));
 }
 

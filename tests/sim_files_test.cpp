@@ -1,23 +1,17 @@
 // The simulated file system: the folders behind "C:\\Program Files" and the
 // local application data folder, refused and broken writes, and reading
 // in pieces.
+#include "file_bytes.h"
 #include "platform/sim/sim_desktop.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace tavrin {
 namespace {
 
-std::string readAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
-}
+using testing::readBytes;
 
-TEST(SimDesktopFiles, FailedWritesLeaveTheOldFileAlone) {
+TEST(SimDesktopFiles, ReadInPiecesAndFailedWritesLeaveTheOldFileAlone) {
     sim::SimDesktop desk;
     const std::string path = desk.settingsFilePath();
     EXPECT_EQ(desk.readFile(path), std::nullopt);
@@ -26,6 +20,16 @@ TEST(SimDesktopFiles, FailedWritesLeaveTheOldFileAlone) {
     EXPECT_TRUE(desk.fileExists(path));
     EXPECT_FALSE(desk.fileExists("C:\\Program Files")); // a folder
     EXPECT_EQ(desk.readFile("c:\\PROGRAM FILES\\Norvane.txt"), std::string("old\r\n\0\xFF", 7));
+    {
+        // Read in pieces, as the settings file is.
+        std::unique_ptr<FileReader> file = desk.openFile(path);
+        ASSERT_NE(file, nullptr);
+        char piece[4];
+        EXPECT_EQ(file->read(piece, sizeof piece), 4u);
+        EXPECT_EQ(std::string(piece, 4), "old\r");
+        EXPECT_EQ(file->read(piece, sizeof piece), 3u);
+        EXPECT_EQ(file->read(piece, sizeof piece), 0u);
+    }
     EXPECT_EQ(desk.readFile("D:\\Norvane.txt"), std::nullopt);
     EXPECT_EQ(desk.writeFileReplacing("D:\\Norvane.txt", "x"), WriteResult::Failed);
     EXPECT_EQ(desk.readFile("C:\\Program FilesX\\Norvane.txt"), std::nullopt);
@@ -40,7 +44,7 @@ TEST(SimDesktopFiles, FailedWritesLeaveTheOldFileAlone) {
     desk.setWriteProtected(false);
     desk.failWritesAfter(3);
     EXPECT_EQ(desk.writeFileReplacing(path, "new content"), WriteResult::Failed);
-    EXPECT_EQ(readAll(desk.settingsFile()), std::string("old\r\n\0\xFF", 7));
+    EXPECT_EQ(readBytes(desk.settingsFile()), std::string("old\r\n\0\xFF", 7));
     EXPECT_EQ(filesInFolder(), 1);
 
     desk.setReadLocked(true);
@@ -69,7 +73,7 @@ TEST(SimDesktopFiles, LocalAppDataIsAFolderOfItsOwn) {
     EXPECT_TRUE(desk.createFolders(folder));
     EXPECT_FALSE(desk.fileExists(folder));
     ASSERT_EQ(desk.writeFileReplacing(file, "per user"), WriteResult::Written);
-    EXPECT_EQ(readAll(desk.localAppDataOnDisk() / "VirtualStore/Program Files/Norvane.txt"),
+    EXPECT_EQ(readBytes(desk.localAppDataOnDisk() / "VirtualStore/Program Files/Norvane.txt"),
               "per user");
     EXPECT_FALSE(desk.fileExists(desk.settingsFilePath()));
 
@@ -79,20 +83,6 @@ TEST(SimDesktopFiles, LocalAppDataIsAFolderOfItsOwn) {
 
     desk.setLocalAppDataUnknown(true);
     EXPECT_EQ(desk.localAppDataFolder(), std::nullopt);
-}
-
-TEST(SimDesktopFiles, AReaderHandsOutTheFileInPieces) {
-    sim::SimDesktop desk;
-    const std::string path = desk.settingsFilePath();
-    ASSERT_EQ(desk.writeFileReplacing(path, "abcdefg"), WriteResult::Written);
-    std::unique_ptr<FileReader> file = desk.openFile(path);
-    ASSERT_NE(file, nullptr);
-    char piece[4];
-    EXPECT_EQ(file->read(piece, sizeof piece), 4u);
-    EXPECT_EQ(std::string(piece, 4), "abcd");
-    EXPECT_EQ(file->read(piece, sizeof piece), 3u);
-    EXPECT_EQ(file->read(piece, sizeof piece), 0u);
-    EXPECT_EQ(readToEnd(*desk.openFile(path)), "abcdefg");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // What Windows itself reads from Tavrin.exe: the version record shown in
 // the file's properties, the icon group and the application manifest.
+// (The icon file itself, image by image: icon_test.cpp.)
 #include "platform/win32/handles.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <set>
@@ -18,44 +18,9 @@
 
 namespace {
 
-// Longest path GetModuleFileNameW may have to hand back here.
-constexpr DWORD kPathCapacity = 32768;
-
-// The language/code-page pair the version strings are stored under.
-struct Translation {
-    WORD language;
-    WORD codePage;
-};
-
-// One entry of an icon group as stored in the resource (packed, 14 bytes).
-#pragma pack(push, 2)
-struct GroupIconEntry {
-    BYTE width;
-    BYTE height;
-    BYTE colourCount;
-    BYTE reserved;
-    WORD planes;
-    WORD bitCount;
-    DWORD bytesInResource;
-    WORD id;
-};
-struct GroupIconHeader {
-    WORD reserved;
-    WORD type;
-    WORD count;
-};
-#pragma pack(pop)
-
-// The icon type in a group header; cursors have 2.
-constexpr WORD kIconType = 1;
-// First bytes of every PNG file.
-constexpr unsigned char kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-// Flag for CreateIconFromResourceEx: the format version of icon resources.
-constexpr DWORD kIconResourceVersion = 0x00030000;
-
 std::wstring tavrinExePath() {
-    std::vector<wchar_t> buffer(kPathCapacity);
-    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), kPathCapacity);
+    std::vector<wchar_t> buffer(32768); // the longest path Windows hands back
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), 32768);
     std::wstring path(buffer.data(), length);
     path.erase(path.find_last_of(L"\\/") + 1);
     return path + L"Tavrin.exe";
@@ -66,23 +31,13 @@ struct ModuleFreer {
 };
 using UniqueModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFreer>;
 
-UniqueModule loadAsData() {
-    return UniqueModule(LoadLibraryExW(tavrinExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-}
-
-// The bytes of one resource, or an empty span when it is missing.
-std::pair<const unsigned char*, DWORD> resourceBytes(HMODULE module, LPCWSTR name, LPCWSTR type) {
+// The bytes of one resource, or an empty string when it is missing.
+std::string resourceBytes(HMODULE module, LPCWSTR name, LPCWSTR type) {
     HRSRC found = FindResourceW(module, name, type);
     if (!found)
-        return {nullptr, 0};
-    HGLOBAL loaded = LoadResource(module, found);
-    return {static_cast<const unsigned char*>(LockResource(loaded)), SizeofResource(module, found)};
-}
-
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
+        return {};
+    return std::string(static_cast<const char*>(LockResource(LoadResource(module, found))),
+                       SizeofResource(module, found));
 }
 
 TEST(Resources, VersionRecordNamesTheProductAndItsVersion) {
@@ -102,69 +57,65 @@ TEST(Resources, VersionRecordNamesTheProductAndItsVersion) {
     EXPECT_EQ(fixed->dwProductVersionLS, MAKELONG(3, 0));
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 
-    Translation* translation = nullptr;
+    // The language and code page the strings are stored under.
+    WORD* translation = nullptr;
     UINT translationSize = 0;
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation",
                                reinterpret_cast<void**>(&translation), &translationSize));
-    ASSERT_GE(translationSize, sizeof(Translation));
-    const WORD primary = PRIMARYLANGID(translation->language);
-    EXPECT_TRUE(primary == LANG_SPANISH || primary == LANG_NEUTRAL) << translation->language;
-
-    auto text = [&](const wchar_t* name) {
+    ASSERT_GE(translationSize, 2 * sizeof(WORD));
+    const WORD primary = PRIMARYLANGID(translation[0]);
+    EXPECT_TRUE(primary == LANG_SPANISH || primary == LANG_NEUTRAL) << translation[0];
+    for (auto [name, expected] : {std::pair{L"FileVersion", L"3.01.0003"},
+                                  {L"ProductVersion", L"3.01.0003"},
+                                  {L"ProductName", L"Tavrin"},
+                                  {L"CompanyName", L"Quenfold"},
+                                  {L"FileDescription", L"Tavrin"},
+                                  {L"InternalName", L"Tavrin.exe"},
+                                  {L"OriginalFilename", L"Tavrin.exe"}}) {
         wchar_t query[128];
-        swprintf(query, 128, L"\\StringFileInfo\\%04x%04x\\%ls", translation->language,
-                 translation->codePage, name);
+        swprintf(query, 128, L"\\StringFileInfo\\%04x%04x\\%ls", translation[0], translation[1],
+                 name);
         wchar_t* value = nullptr;
         UINT length = 0;
-        if (!VerQueryValueW(record.data(), query, reinterpret_cast<void**>(&value), &length) ||
-            !value)
-            return std::wstring(L"<missing>");
-        return std::wstring(value);
-    };
-    EXPECT_EQ(text(L"FileVersion"), L"3.01.0003");
-    EXPECT_EQ(text(L"ProductVersion"), L"3.01.0003");
-    EXPECT_EQ(text(L"ProductName"), L"Tavrin");
-    EXPECT_EQ(text(L"CompanyName"), L"Quenfold");
-    EXPECT_EQ(text(L"FileDescription"), L"Tavrin");
-    EXPECT_EQ(text(L"InternalName"), L"Tavrin.exe");
-    EXPECT_EQ(text(L"OriginalFilename"), L"Tavrin.exe");
+        const bool found =
+            VerQueryValueW(record.data(), query, reinterpret_cast<void**>(&value), &length);
+        EXPECT_EQ(found && value ? std::wstring(value) : L"<missing>", expected) << name;
+    }
 }
 
+// The group's entries name the images Windows shows the program by; each
+// is there and Windows decodes it. (That they are the eleven images of the
+// icon file, as the file lays them out, icon_test.cpp shows.)
 TEST(Resources, IconGroupOneHoldsTheElevenImagesAndEachDecodes) {
-    UniqueModule module = loadAsData();
+    UniqueModule module(LoadLibraryExW(tavrinExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     ASSERT_TRUE(module) << "cannot open Tavrin.exe for its resources";
-    auto [group, groupSize] = resourceBytes(module.get(), MAKEINTRESOURCEW(1), RT_GROUP_ICON);
-    ASSERT_NE(group, nullptr) << "no icon group with id 1";
-
-    GroupIconHeader header;
-    ASSERT_GE(groupSize, sizeof header);
-    std::memcpy(&header, group, sizeof header);
-    EXPECT_EQ(header.reserved, 0);
-    EXPECT_EQ(header.type, kIconType);
-    ASSERT_EQ(header.count, 11);
-    ASSERT_EQ(groupSize, sizeof header + header.count * sizeof(GroupIconEntry));
+    const std::string group = resourceBytes(module.get(), MAKEINTRESOURCEW(1), RT_GROUP_ICON);
+    // A header of three words (0, 1 for icons, the count), then entries of
+    // 14 bytes: width, height, colours, reserved, planes, bits, size, id.
+    constexpr std::size_t kHeader = 6, kEntry = 14;
+    ASSERT_GE(group.size(), kHeader) << "no icon group with id 1";
+    auto word = [&](std::size_t at) {
+        return static_cast<unsigned>(static_cast<unsigned char>(group[at]) |
+                                     static_cast<unsigned char>(group[at + 1]) << 8);
+    };
+    EXPECT_EQ(word(0), 0u);
+    EXPECT_EQ(word(2), 1u);
+    ASSERT_EQ(word(4), 11u);
+    ASSERT_EQ(group.size(), kHeader + 11 * kEntry);
 
     std::multiset<std::pair<int, int>> found;
-    for (int i = 0; i < header.count; ++i) {
-        GroupIconEntry entry;
-        std::memcpy(&entry, group + sizeof header + i * sizeof entry, sizeof entry);
-        const int side = entry.width == 0 ? 256 : entry.width;
-        SCOPED_TRACE(testing::Message() << side << " px, " << entry.bitCount << " bpp");
-        EXPECT_EQ(entry.width, entry.height);
-        EXPECT_EQ(entry.planes, 1);
-        EXPECT_EQ(entry.colourCount, entry.bitCount == 4 ? 16 : 0);
-        found.insert({side, entry.bitCount});
-
-        auto [image, imageSize] = resourceBytes(module.get(), MAKEINTRESOURCEW(entry.id), RT_ICON);
-        ASSERT_NE(image, nullptr) << "the group names a missing image";
-        EXPECT_EQ(imageSize, entry.bytesInResource);
-        const bool isPng = imageSize >= sizeof kPngSignature &&
-                           std::memcmp(image, kPngSignature, sizeof kPngSignature) == 0;
-        EXPECT_EQ(isPng, side == 256) << "only the 256 px image is stored as PNG";
-
-        const tavrin::win32::UniqueIcon icon(
-            CreateIconFromResourceEx(const_cast<PBYTE>(image), imageSize, TRUE,
-                                     kIconResourceVersion, side, side, LR_DEFAULTCOLOR));
+    for (std::size_t entry = kHeader; entry < group.size(); entry += kEntry) {
+        const int side = group[entry] == 0 ? 256 : static_cast<unsigned char>(group[entry]);
+        const int bits = static_cast<int>(word(entry + 6));
+        SCOPED_TRACE(::testing::Message() << side << " px, " << bits << " bpp");
+        found.insert({side, bits});
+        std::string image =
+            resourceBytes(module.get(), MAKEINTRESOURCEW(word(entry + 12)), RT_ICON);
+        ASSERT_FALSE(image.empty()) << "the group names a missing image";
+        EXPECT_EQ(image.size(), word(entry + 8) | word(entry + 10) << 16);
+        const tavrin::win32::UniqueIcon icon(CreateIconFromResourceEx(
+            reinterpret_cast<PBYTE>(image.data()), static_cast<DWORD>(image.size()), TRUE,
+            0x00030000 /* the icon resource format */, side, side, LR_DEFAULTCOLOR));
         EXPECT_TRUE(icon) << "Windows cannot decode this image";
     }
     const std::multiset<std::pair<int, int>> expected = {{16, 4},  {32, 4},   {16, 8},  {32, 8},
@@ -174,11 +125,12 @@ TEST(Resources, IconGroupOneHoldsTheElevenImagesAndEachDecodes) {
 }
 
 TEST(Resources, ManifestAsksForCommonControls6AndLeavesScalingToWindows) {
-    UniqueModule module = loadAsData();
+    UniqueModule module(LoadLibraryExW(tavrinExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     ASSERT_TRUE(module);
-    auto [bytes, size] = resourceBytes(module.get(), MAKEINTRESOURCEW(1), RT_MANIFEST);
-    ASSERT_NE(bytes, nullptr) << "no manifest with id 1";
-    const std::string manifest = lowerCase(std::string(reinterpret_cast<const char*>(bytes), size));
+    std::string manifest = resourceBytes(module.get(), MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_FALSE(manifest.empty()) << "no manifest with id 1";
+    std::transform(manifest.begin(), manifest.end(), manifest.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
 
     const auto controls = manifest.find("name=\"microsoft.windows.common-controls\"");
     ASSERT_NE(controls, std::string::npos);

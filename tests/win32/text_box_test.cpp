@@ -1,9 +1,9 @@
 // What only the real edit shows of the text box (the conformance suite
-// has the rest): its caret and length limit in UTF-16 units follow the
-// box's characters; pasting, however it comes, keeps to the limit; a
-// release outside is no click; a new alignment takes a new edit that
-// keeps everything the old one showed.
-#include "controls_form.h"
+// has the rest): pasting, however it comes, and typing in place of a
+// selection keep to the limit in characters; a release outside is no
+// click; a new alignment takes a new edit that keeps everything the old
+// one showed.
+#include "controls_fixture.h"
 
 #include <commctrl.h>
 
@@ -13,11 +13,9 @@ namespace tavrin::win32 {
 namespace {
 
 using testing::Controls;
-using testing::typeUnits;
 using testing::unitSelection;
 using testing::windowText;
 
-constexpr char32_t kGrinning = 0x1F600; // U+1F600, beyond U+FFFF
 // U+1F600, beyond U+FFFF
 constexpr const char* kGrinningUtf8 = "\xF0\x9F\x98\x80";
 constexpr const wchar_t* kGrinningUtf16 = L"\xD83D\xDE00";
@@ -49,31 +47,7 @@ class ShiftHeld {
     BYTE saved_[256];
 };
 
-TEST_F(Controls, TheEditsCaretAndLimitFollowTheBoxsCharacters) {
-    // The caret the program sets stands after the whole pair.
-    form->text.setText(std::string("a") + kGrinningUtf8 + "b");
-    form->text.setSelStart(2);
-    EXPECT_EQ(unitSelection(edit), (std::pair<DWORD, DWORD>{3, 3}));
-    // And so does the one the user moves; the arrows never split a pair.
-    SendMessageW(edit, WM_KEYDOWN, VK_LEFT, 0);
-    EXPECT_EQ(unitSelection(edit), (std::pair<DWORD, DWORD>{1, 1}));
-    SendMessageW(edit, WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_EQ(unitSelection(edit), (std::pair<DWORD, DWORD>{3, 3}));
-
-    // Three characters in four units fit a limit of 3; the edit's own
-    // limit, in units, would have stopped at three units.
-    form->text.setText("");
-    form->text.setMaxLength(3);
-    typeUnits(edit, std::wstring(L"a") + kGrinningUtf16 + L"bc");
-    EXPECT_EQ(windowText(edit), std::wstring(L"a") + kGrinningUtf16 + L"b");
-
-    // A character typed in place of a selection needs no room of its own.
-    SendMessageW(edit, EM_SETSEL, 0, 1);
-    SendMessageW(edit, WM_CHAR, L'z', 0);
-    EXPECT_EQ(windowText(edit), std::wstring(L"z") + kGrinningUtf16 + L"b");
-}
-
-TEST_F(Controls, PastingKeepsToTheLimitInCharactersHoweverItComes) {
+TEST_F(Controls, PastingHoweverItComesAndTypingOverASelectionKeepToTheLimitInCharacters) {
     // A one-line box takes the first line.
     setClipboard(window, L"Zz\r\nsegunda");
     SendMessageW(edit, WM_CHAR, 22, 0);
@@ -89,7 +63,7 @@ TEST_F(Controls, PastingKeepsToTheLimitInCharactersHoweverItComes) {
         SCOPED_TRACE(way);
         form->text.setText("ab");
         form->text.setSelStart(2);
-        form->changes = 0;
+        form->events.clear();
         if (way == 0) {
             SendMessageW(edit, WM_CHAR, 22, 0);
         } else if (way == 1) {
@@ -100,7 +74,7 @@ TEST_F(Controls, PastingKeepsToTheLimitInCharactersHoweverItComes) {
         }
         EXPECT_EQ(form->text.text(), "ab" + two);
         EXPECT_EQ(form->text.selStart(), 4);
-        EXPECT_EQ(form->changes, 1);
+        EXPECT_EQ(form->events, "T");
     }
     // Full: nothing more goes in; in place of a selection, as much as it
     // leaves room for.
@@ -110,12 +84,16 @@ TEST_F(Controls, PastingKeepsToTheLimitInCharactersHoweverItComes) {
     SendMessageW(edit, EM_SETSEL, 0, 1);
     SendMessageW(edit, WM_CHAR, 22, 0);
     EXPECT_EQ(form->text.text(), kGrinningUtf8 + ("b" + two));
+    // A character typed in place of a selection needs no room of its own.
+    SendMessageW(edit, EM_SETSEL, 0, 2);
+    SendMessageW(edit, WM_CHAR, L'z', 0);
+    EXPECT_EQ(form->text.text(), "zb" + two);
 }
 
 TEST_F(Controls, AReleaseOutsideTheTextBoxIsNoClick) {
-    testing::press(edit);
-    testing::release(edit, POINT{-20, -20});
-    EXPECT_EQ(form->events, (std::vector<std::string>{"down", "up"}));
+    SendMessageW(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(-20, -20));
+    EXPECT_EQ(form->events, "DU");
 }
 
 // The tooltip control of the form, and whether it has a tip for a window.
@@ -140,35 +118,39 @@ TEST_F(Controls, ANewAlignmentTakesANewEditThatKeepsWhatTheOldOneHad) {
     SendMessageW(edit, EM_SETSEL, 2, 5);
     const auto font = SendMessageW(edit, WM_GETFONT, 0, 0);
     HWND below = GetWindow(edit, GW_HWNDNEXT);
-    form->changes = 0;
+    form->events.clear();
 
     form->text.setAlignment(Alignment::Center);
-    HWND centred = testing::childAt(window, form->text);
+    HWND centred = testing::windowOf(form->text);
     ASSERT_NE(centred, edit);
     EXPECT_FALSE(IsWindow(edit));
     EXPECT_TRUE(GetWindowLongW(centred, GWL_STYLE) & ES_CENTER);
     EXPECT_EQ(windowText(centred), L"Carpeta");
-    EXPECT_EQ(form->changes, 0);
+    EXPECT_EQ(form->events, "");
     EXPECT_EQ(GetFocus(), centred);
     EXPECT_EQ(unitSelection(centred), (std::pair<DWORD, DWORD>{2, 5}));
     EXPECT_EQ(SendMessageW(centred, WM_GETFONT, 0, 0), font);
     EXPECT_EQ(GetWindow(centred, GW_HWNDNEXT), below) << "same place among its siblings";
     EXPECT_TRUE(hasTip(window, centred));
+    // Coloured as designed, text and brush.
     HDC dc = GetDC(centred);
-    SendMessageW(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(centred));
-    EXPECT_EQ(GetBkColor(dc), RGB(40, 40, 40));
+    const auto brush = SendMessageW(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                                    reinterpret_cast<LPARAM>(centred));
+    EXPECT_EQ(GetBkColor(dc), kTextBack);
     ReleaseDC(centred, dc);
+    LOGBRUSH lb{};
+    GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof lb, &lb);
+    EXPECT_EQ(lb.lbColor, kTextBack);
 
     // From the box's own KeyPress: the key goes on to the new edit, and
     // the old one goes once its message is done.
     form->text.onKeyPress = [this](int&) { form->text.setAlignment(Alignment::Right); };
     SendMessageW(centred, WM_CHAR, L'!', 0);
-    HWND right = testing::childAt(window, form->text);
+    HWND right = testing::windowOf(form->text);
     EXPECT_FALSE(IsWindow(centred));
     EXPECT_TRUE(GetWindowLongW(right, GWL_STYLE) & ES_RIGHT);
     EXPECT_EQ(form->text.text(), "Ca!ta");
-    EXPECT_EQ(form->changes, 1);
+    EXPECT_EQ(form->events, "T");
 }
 
 } // namespace

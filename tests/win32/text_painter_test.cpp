@@ -14,8 +14,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -29,9 +27,9 @@ constexpr Color kInk = rgb(255, 255, 255);
 // A character no installed font has: drawn, it is some font's "missing
 // glyph" box.
 const std::string kUnknownCharacter = "\xF4\x8F\xBF\xBD"; // U+10FFFD
-
-// Where the tests leave a picture of what they drew, when asked to.
-constexpr const char* kShotDirVariable = "TAVRIN_TEXT_SHOTS";
+// U+1F5C0 FOLDER, then text: drawn through the shaped path beyond the
+// Basic Multilingual Plane.
+const std::string kShapedCaption = "\xF0\x9F\x97\x80 Carpeta";
 
 struct InkBox {
     int count = 0;
@@ -54,7 +52,7 @@ class Canvas {
         bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         pixels_ = static_cast<std::uint32_t*>(bits);
         old_ = SelectObject(dc_.get(), bitmap_.get());
-        fill(kBackground);
+        std::fill(pixels_, pixels_ + width * height, bitmapColor(kBackground));
     }
     ~Canvas() { SelectObject(dc_.get(), old_); }
     Canvas(const Canvas&) = delete;
@@ -64,10 +62,6 @@ class Canvas {
     int width() const { return width_; }
     int height() const { return height_; }
 
-    void fill(Color color) {
-        GdiFlush();
-        std::fill(pixels_, pixels_ + width_ * height_, bitmapColor(color));
-    }
     // A pixel as a Color (red in the low byte).
     Color at(int x, int y) const {
         GdiFlush();
@@ -96,25 +90,6 @@ class Canvas {
             for (int x = 0; x < width_; ++x)
                 n += at(x, y) != other.at(x, y);
         return n;
-    }
-    void saveBmp(const std::string& path) const {
-        GdiFlush();
-        BITMAPFILEHEADER file{};
-        BITMAPINFOHEADER info{};
-        info.biSize = sizeof info;
-        info.biWidth = width_;
-        info.biHeight = -height_;
-        info.biPlanes = 1;
-        info.biBitCount = 32;
-        info.biCompression = BI_RGB;
-        const DWORD bytes = static_cast<DWORD>(width_ * height_ * 4);
-        file.bfType = 0x4D42; // "BM"
-        file.bfOffBits = sizeof file + sizeof info;
-        file.bfSize = file.bfOffBits + bytes;
-        std::ofstream out(path, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(&file), sizeof file);
-        out.write(reinterpret_cast<const char*>(&info), sizeof info);
-        out.write(reinterpret_cast<const char*>(pixels_), bytes);
     }
 
   private:
@@ -204,95 +179,59 @@ TEST(TextPainter, FolderGlyphIsDrawnAsAGlyphNotAsTheMissingGlyphBox) {
 TEST(TextPainter, CaptionIsDrawnInsideItsBoxAndAlignedAsAsked) {
     TextPainter painter;
     const RECT box{10, 5, 116, 30}; // a tile caption, 106 by 25 pixels
-    Canvas canvas(126, 40);
-    const RECT whole{0, 0, canvas.width(), canvas.height()};
     // Within a couple of pixels: ink is symmetric but for side bearings.
     constexpr int kSlack = 2;
-
-    painter.draw(canvas.dc(), kCaptionFont, "Imágenes", box, Alignment::Center, kInk);
-    InkBox centred = canvas.ink(whole);
-    ASSERT_GT(centred.count, 0);
-    EXPECT_GE(centred.left, box.left);
-    EXPECT_LE(centred.right, box.right);
-    EXPECT_GE(centred.top, box.top);
-    EXPECT_LE(centred.bottom, box.bottom);
-    EXPECT_NEAR(centred.left - box.left, box.right - centred.right, kSlack);
-    // The accent rises above the other letters but stays in the box.
-    EXPECT_LT(centred.top, box.top + (box.bottom - box.top) / 2);
-
-    canvas.fill(kBackground);
-    painter.draw(canvas.dc(), kCaptionFont, "Imágenes", box, Alignment::Left, kInk);
-    const InkBox left = canvas.ink(whole);
-    EXPECT_GE(left.left, box.left);
-    EXPECT_LE(left.left, box.left + kSlack);
-    EXPECT_EQ(left.count, centred.count);
-
-    canvas.fill(kBackground);
-    painter.draw(canvas.dc(), kCaptionFont, "Imágenes", box, Alignment::Right, kInk);
-    const InkBox right = canvas.ink(whole);
-    EXPECT_LE(right.right, box.right);
-    EXPECT_GE(right.right, box.right - kSlack);
-
-    // The ink is the colour asked for, on a background left as it was.
-    bool sawInkColour = false;
-    for (int y = right.top; y < right.bottom; ++y)
-        for (int x = right.left; x < right.right; ++x)
-            sawInkColour = sawInkColour || canvas.at(x, y) == kInk;
-    EXPECT_TRUE(sawInkColour);
-    EXPECT_EQ(canvas.at(box.left, box.bottom - 1), kBackground);
+    int inkCount = -1;
+    for (Alignment alignment : {Alignment::Center, Alignment::Left, Alignment::Right}) {
+        SCOPED_TRACE(static_cast<int>(alignment));
+        Canvas canvas(126, 40);
+        painter.draw(canvas.dc(), kCaptionFont, "Im\u00e1genes", box, alignment, kInk);
+        const InkBox ink = canvas.ink();
+        ASSERT_GT(ink.count, 0);
+        EXPECT_EQ(ink.count, canvas.ink(box).count);
+        // The same letters wherever they stand.
+        EXPECT_EQ(ink.count, inkCount < 0 ? ink.count : inkCount);
+        inkCount = ink.count;
+        const int before = ink.left - box.left, after = box.right - ink.right;
+        if (alignment == Alignment::Center)
+            EXPECT_NEAR(before, after, kSlack);
+        else
+            EXPECT_LE(alignment == Alignment::Left ? before : after, kSlack);
+        // The accent rises above the other letters but stays in the box.
+        EXPECT_LT(ink.top, box.top + (box.bottom - box.top) / 2);
+        // The ink is the colour asked for, on a background left as it was.
+        bool sawInkColour = false;
+        for (int y = ink.top; y < ink.bottom; ++y)
+            for (int x = ink.left; x < ink.right; ++x)
+                sawInkColour = sawInkColour || canvas.at(x, y) == kInk;
+        EXPECT_TRUE(sawInkColour);
+        EXPECT_EQ(canvas.at(box.left, box.bottom - 1), kBackground);
+    }
 }
 
-// Text too big for its box, drawn in the middle of a larger bitmap: every
-// inked pixel lies in the box, whether the text goes through the plain
-// path, the glyph path or the shaped path beyond the Basic Multilingual
-// Plane.
-TEST(TextPainter, NothingIsDrawnOutsideTheBox) {
+// For each way text is drawn (the plain path, the symbol font's glyphs and
+// the shaped path): measure() covers what draw() inks; nothing is inked
+// outside a box too small for the text, whatever the alignment; and the
+// DC is left as it was found: font, colours, clip region. The caller's "&"
+// reaches the screen as it is.
+TEST(TextPainter, EachPathMeasuresItsInkKeepsToItsBoxAndLeavesTheDcAsItWas) {
     TextPainter painter;
-    const RECT box{40, 30, 80, 50};
-    struct Case {
+    const struct {
         Font font;
         std::string text;
-    };
-    const std::vector<Case> cases = {
-        {kCaptionFont, "Configuración Documentos Imágenes Música"},
+    } cases[] = {
+        {kCaptionFont, "Configuraci\u00f3n Documentos Im\u00e1genes"},
         {kGlyphFont, "0"},
         {kGlyphFont, "01J"},
-        {kCaptionFont, "\xF0\x9F\x97\x80 Carpeta"}, // U+1F5C0 FOLDER, then text
+        {kCaptionFont, kShapedCaption},
     };
-    for (Alignment alignment : {Alignment::Left, Alignment::Center, Alignment::Right})
-        for (const Case& c : cases) {
-            Canvas canvas(120, 80);
-            painter.draw(canvas.dc(), c.font, c.text, box, alignment, kInk);
-            const InkBox ink = canvas.ink();
-            SCOPED_TRACE(c.text);
-            ASSERT_GT(ink.count, 0);
-            EXPECT_EQ(ink.count, canvas.ink(box).count);
-        }
-}
-
-// measure() covers what draw() inks, for each way text is drawn; the
-// caller's "&" reaches the screen as it is.
-TEST(TextPainter, MeasureCoversTheDrawnText) {
-    TextPainter painter;
-    Canvas canvas(300, 120);
-    struct Case {
-        Font font;
-        std::string text;
-    };
-    const std::vector<Case> cases = {
-        {kCaptionFont, "Imágenes"},
-        {kCaptionFont, "Configuración"},
-        {kGlyphFont, "0"},
-        {kGlyphFont, "01"},
-        {kCaptionFont, "\xF0\x9F\x97\x80 Carpeta"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        const SIZE size = painter.measure(canvas.dc(), c.font, c.text);
-        canvas.fill(kBackground);
-        painter.draw(canvas.dc(), c.font, c.text, RECT{0, 0, canvas.width(), canvas.height()},
+        Canvas whole(400, 120);
+        const SIZE size = painter.measure(whole.dc(), c.font, c.text);
+        painter.draw(whole.dc(), c.font, c.text, RECT{0, 0, whole.width(), whole.height()},
                      Alignment::Left, kInk);
-        const InkBox ink = canvas.ink();
+        const InkBox ink = whole.ink();
         ASSERT_GT(ink.count, 0);
         EXPECT_LE(ink.right, size.cx);
         EXPECT_LE(ink.bottom, size.cy);
@@ -300,7 +239,27 @@ TEST(TextPainter, MeasureCoversTheDrawnText) {
         // twice the ink's, the width within the side bearings.
         EXPECT_LE(size.cy, 2 * ink.bottom + 4);
         EXPECT_LE(size.cx, ink.right + size.cy / 2);
+
+        for (Alignment alignment : {Alignment::Left, Alignment::Center, Alignment::Right}) {
+            Canvas canvas(120, 80);
+            const RECT box{40, 30, 80, 50};
+            HGDIOBJ font = GetCurrentObject(canvas.dc(), OBJ_FONT);
+            SetTextColor(canvas.dc(), rgb(1, 2, 3));
+            SetBkMode(canvas.dc(), OPAQUE);
+            painter.measure(canvas.dc(), c.font, c.text);
+            painter.draw(canvas.dc(), c.font, c.text, box, alignment, kInk);
+            const InkBox boxed = canvas.ink();
+            ASSERT_GT(boxed.count, 0);
+            EXPECT_EQ(boxed.count, canvas.ink(box).count);
+            EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), font);
+            EXPECT_EQ(GetTextColor(canvas.dc()), rgb(1, 2, 3));
+            EXPECT_EQ(GetBkMode(canvas.dc()), OPAQUE);
+            RECT clip{};
+            EXPECT_EQ(GetClipBox(canvas.dc(), &clip), SIMPLEREGION);
+            EXPECT_EQ(clip.right - clip.left, canvas.width());
+        }
     }
+    Canvas canvas(10, 10);
     const SIZE plain = painter.measure(canvas.dc(), kCaptionFont, "AB");
     const SIZE ampersand = painter.measure(canvas.dc(), kCaptionFont, "A&B");
     EXPECT_GT(ampersand.cx, plain.cx);
@@ -319,29 +278,11 @@ TEST(TextPainter, PlainTextWrapsAtWordsWithinTheBox) {
     EXPECT_LE(ink.right, narrow.right);
 }
 
-// The painter leaves the DC as it found it: font, colours, clip region.
-TEST(TextPainter, DrawingLeavesTheDeviceContextAsItWas) {
-    TextPainter painter;
-    Canvas canvas(106, 100);
-    HGDIOBJ font = GetCurrentObject(canvas.dc(), OBJ_FONT);
-    SetTextColor(canvas.dc(), rgb(1, 2, 3));
-    SetBkMode(canvas.dc(), OPAQUE);
-    for (const std::string& text : {std::string("Documentos"), std::string("0")}) {
-        painter.draw(canvas.dc(), text == "0" ? kGlyphFont : kCaptionFont, text,
-                     RECT{10, 10, 20, 20}, Alignment::Center, kInk);
-        painter.measure(canvas.dc(), text == "0" ? kGlyphFont : kCaptionFont, text);
-        EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), font);
-        EXPECT_EQ(GetTextColor(canvas.dc()), rgb(1, 2, 3));
-        EXPECT_EQ(GetBkMode(canvas.dc()), OPAQUE);
-        RECT clip{};
-        EXPECT_EQ(GetClipBox(canvas.dc(), &clip), SIMPLEREGION);
-        EXPECT_EQ(clip.right - clip.left, canvas.width());
-    }
-}
-
 // What real controls show for symbol text round-trips to the program's
 // characters for every code; other fonts pass text through untouched.
-TEST(TextPainter, ControlTextRoundTripsEveryWingdingsCode) {
+// Where the symbol font's glyphs fall back, controls show the Unicode
+// equivalents in the fallback font, which has the folder.
+TEST(TextPainter, ControlTextRoundTripsEveryWingdingsCodeAndFallsBackWhereItMust) {
     TextPainter painter;
     const WingdingsCodes codes;
     std::string all;
@@ -354,26 +295,19 @@ TEST(TextPainter, ControlTextRoundTripsEveryWingdingsCode) {
     }
     EXPECT_EQ(painter.programText(kGlyphFont, painter.controlText(kGlyphFont, all)), all);
 
-    const std::string caption = "Configuración \xF0\x9F\x97\x80 &Equipo";
+    const std::string caption = "Configuraci\u00f3n \xF0\x9F\x97\x80 &Equipo";
     EXPECT_EQ(painter.controlText(kCaptionFont, caption),
               L"Configuraci\u00F3n \xD83D\xDDC0 &Equipo");
     EXPECT_EQ(painter.programText(kCaptionFont, painter.controlText(kCaptionFont, caption)),
               caption);
-}
 
-// Where the symbol font's glyphs fall back, controls show the Unicode
-// equivalents in the fallback font, which has the folder.
-TEST(TextPainter, ControlsShowFallingBackSymbolsInTheFallbackFont) {
-    TextPainter painter;
-    FontChooser chooser(FontCatalog::installed());
-    if (!chooser.symbolFallsBack(kGlyphFont)) {
+    if (!FontChooser(FontCatalog::installed()).symbolFallsBack(kGlyphFont)) {
         EXPECT_EQ(painter.controlText(kGlyphFont, "0"), L"0");
         EXPECT_EQ(faceOf(painter.controlFont(kGlyphFont)), L"Wingdings");
         return;
     }
     EXPECT_EQ(painter.controlText(kGlyphFont, "01"), L"\xD83D\xDDC0\xD83D\xDDC1");
-    FontCache cache;
-    EXPECT_TRUE(cache.hasGlyph(painter.controlFont(kGlyphFont), U'\U0001F5C0'));
+    EXPECT_TRUE(FontCache().hasGlyph(painter.controlFont(kGlyphFont), U'\U0001F5C0'));
     EXPECT_NE(faceOf(painter.controlFont(kGlyphFont)), L"Wingdings");
 }
 
@@ -497,22 +431,6 @@ TEST(WingdingsCodes, ProgramCharactersPrivateUseAndEquivalentsAgree) {
     EXPECT_EQ(fontHeightFromPoints(11.25), -15);
     EXPECT_EQ(fontHeightFromPoints(45), -60);
     EXPECT_EQ(fontHeightFromPoints(8.25), -11);
-}
-
-// One of the bar's tiles, the folder over its caption, saved for a person
-// to look at when TAVRIN_TEXT_SHOTS names a directory.
-TEST(TextPainter, TileLooksLikeTheBars) {
-    TextPainter painter;
-    Canvas tile(106, 100);
-    painter.draw(tile.dc(), kGlyphFont, "0", RECT{0, 0, 106, 100}, Alignment::Center, kInk);
-    constexpr Color kCaptionGrey = 0xE0E0E0;
-    painter.draw(tile.dc(), kCaptionFont, "Documentos", RECT{0, 64, 106, 89}, Alignment::Center,
-                 kCaptionGrey);
-    // Glyph and caption each ink their part of the tile.
-    EXPECT_GT(tile.ink(RECT{0, 0, 106, 60}).count, 0);
-    EXPECT_GT(tile.ink(RECT{0, 66, 106, 89}).count, 0);
-    if (const char* dir = std::getenv(kShotDirVariable))
-        tile.saveBmp(std::string(dir) + "\\tile-documentos.bmp");
 }
 
 } // namespace
