@@ -13,39 +13,21 @@
 
 namespace tavrin::testing {
 
-// The start-up defaults as the file holds them, for the user "invitado".
+// The start-up defaults as the file holds them, for the user "invitado":
+// the tiles' names, their folders, their glyphs' colours, then the caption
+// grey, the side, the glyphs, the full height, the opacity and the seventh
+// glyph's colour.
 inline std::vector<std::string> defaultLines() {
     const std::string profile = "C:\\Users\\invitado";
-    return {"Equipo",
-            "Personal",
-            "Documentos",
-            "Im\xC3\xA1genes",
-            "M\xC3\xBAsica",
-            "Videos",
-            "C:\\",
-            profile,
-            profile + "\\Documents",
-            profile + "\\Pictures",
-            profile + "\\Music",
-            profile + "\\Videos",
-            "16777215",
-            "16777215",
-            "16777215",
-            "16777215",
-            "16777215",
-            "16777215",
-            "255",
-            "0",
-            "0",
-            "0",
-            "0",
-            "0",
-            "0",
-            "0",
-            "0",
-            "1",
-            "240",
-            "16777215"};
+    std::vector<std::string> lines{"Equipo",        "Personal", "Documentos", "Im\xC3\xA1genes",
+                                   "M\xC3\xBAsica", "Videos",   "C:\\",       profile};
+    for (const char* folder : {"\\Documents", "\\Pictures", "\\Music", "\\Videos"})
+        lines.push_back(profile + folder);
+    for (const char* value :
+         {"16777215", "16777215", "16777215", "16777215", "16777215", "16777215", "255", "0", "0",
+          "0", "0", "0", "0", "0", "0", "1", "240", "16777215"})
+        lines.emplace_back(value);
+    return lines;
 }
 
 // The lines, each ended by CR LF.

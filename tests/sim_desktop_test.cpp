@@ -1,39 +1,16 @@
 // What only the simulated desktop shows: the exact order of virtual time,
 // its stand-ins and readbacks, and the clock (files: sim_files_test.cpp).
 // What both desktops share is in the conformance suite.
-#include "platform/sim/sim_desktop.h"
-
-#include "platform/check_box.h"
+#include "conformance/probe_form.h"
 #include "platform/form_slot.h"
-#include "platform/frame.h"
-#include "platform/text_box.h"
-#include "platform/timer.h"
+#include "platform/sim/sim_desktop.h"
 
 #include <gtest/gtest.h>
 
 namespace tavrin {
 namespace {
 
-class TestForm : public Form {
-  public:
-    explicit TestForm(WindowSystem& ws) : Form(ws) {
-        add(timer);
-        add(frame);
-        frame.add(inner);
-        add(text);
-        add(check);
-    }
-    ~TestForm() override {
-        if (destroyed)
-            *destroyed = true;
-    }
-    Timer timer;
-    Frame frame;
-    Timer inner; // inside the frame
-    TextBox text;
-    CheckBox check;
-    bool* destroyed = nullptr;
-};
+using TestForm = conformance::ProbeForm;
 
 void start(Timer& timer, int interval) {
     timer.setInterval(interval);
@@ -44,25 +21,27 @@ TEST(SimDesktopTimers, FireInDueOrderTiesInArmingOrder) {
     sim::SimDesktop desk;
     FormSlot<TestForm> slot;
     TestForm& form = slot.get(desk);
+    // A, in the frame, comes before B in design order.
+    Timer &a = form.timerInFrame, &b = form.timer;
     std::string order;
-    form.timer.onTimer = [&] { order += 'A' + std::to_string(desk.elapsed()) + ' '; };
-    form.inner.onTimer = [&] { order += 'B' + std::to_string(desk.elapsed()) + ' '; };
-    start(form.timer, 50);  // the timer in the frame runs too
-    start(form.inner, 100); // armed after A, before A re-arms at 50
+    a.onTimer = [&] { order += 'A' + std::to_string(desk.elapsed()) + ' '; };
+    b.onTimer = [&] { order += 'B' + std::to_string(desk.elapsed()) + ' '; };
+    start(a, 50);  // the timer in the frame runs too
+    start(b, 100); // armed after A, before A re-arms at 50
     desk.advance(100);
     EXPECT_EQ(order, "A50 B100 A100 ");
     EXPECT_EQ(desk.elapsed(), 100);
 
     // A timer started inside a handler counts from the handler's time.
-    form.timer.setEnabled(false);
-    form.inner.setEnabled(false);
+    a.setEnabled(false);
+    b.setEnabled(false);
     order.clear();
-    form.timer.onTimer = [&] {
+    a.onTimer = [&] {
         order += 'A' + std::to_string(desk.elapsed()) + ' ';
-        form.timer.setEnabled(false);
-        start(form.inner, 30);
+        a.setEnabled(false);
+        start(b, 30);
     };
-    start(form.timer, 10);
+    start(a, 10);
     desk.advance(45);
     EXPECT_EQ(order, "A110 B140 ");
     EXPECT_EQ(desk.elapsed(), 145);
@@ -75,7 +54,7 @@ TEST(SimDesktopInput, EndProgramStopsEverything) {
     form.show();
     int events = 0;
     form.timer.onTimer = [&] { ++events; };
-    form.text.onKeyPress = [&](int&) { ++events; };
+    form.first.onKeyPress = [&](int&) { ++events; };
     start(form.timer, 10);
     desk.endProgram();
     EXPECT_TRUE(desk.ended());
@@ -83,10 +62,10 @@ TEST(SimDesktopInput, EndProgramStopsEverything) {
     EXPECT_EQ(desk.runningTimers(), 0);
     form.timer.setInterval(20); // re-arming is refused too
     desk.advance(1000);
-    desk.typeKey(form.text, 'a');
+    desk.typeKey(form.first, 'a');
     desk.click(form.check);
     EXPECT_EQ(events, 0);
-    EXPECT_EQ(form.text.text(), "");
+    EXPECT_EQ(form.first.text(), "");
     EXPECT_EQ(form.check.value(), 0);
 }
 

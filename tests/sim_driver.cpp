@@ -32,25 +32,16 @@ class SimDriver : public DesktopDriver {
             desk_.typeKey(*box, static_cast<int>(character));
     }
     void press(Form& form, Key key) override {
-        using EditKey = sim::SimDesktop::EditKey;
-        switch (key) {
-        case Key::Tab:
-            return desk_.pressTab(form);
-        case Key::ShiftTab:
-            return desk_.pressTab(form, true);
-        case Key::AltF4:
+        if (key == Key::Tab || key == Key::ShiftTab)
+            return desk_.pressTab(form, key == Key::ShiftTab);
+        if (key == Key::AltF4)
             return desk_.pressAltF4(form);
-        case Key::Delete:
-            return edit(EditKey::Delete);
-        case Key::Left:
-            return edit(EditKey::Left);
-        case Key::Right:
-            return edit(EditKey::Right);
-        case Key::Home:
-            return edit(EditKey::Home);
-        case Key::End:
-            return edit(EditKey::End);
-        }
+        using EditKey = sim::SimDesktop::EditKey;
+        // The editing keys, in the order of Key from Delete on.
+        constexpr EditKey kEditKeys[] = {EditKey::Delete, EditKey::Left, EditKey::Right,
+                                         EditKey::Home, EditKey::End};
+        if (TextBox* box = focusedTextBox())
+            desk_.pressKey(*box, kEditKeys[static_cast<int>(key) - static_cast<int>(Key::Delete)]);
     }
 
     void answerMessageBoxesWhen(std::function<bool()> done) override {
@@ -62,10 +53,6 @@ class SimDriver : public DesktopDriver {
     TextBox* focusedTextBox() {
         Control* c = desk_.focusedControl();
         return c && c->kind() == ControlKind::TextBox ? static_cast<TextBox*>(c) : nullptr;
-    }
-    void edit(sim::SimDesktop::EditKey key) {
-        if (TextBox* box = focusedTextBox())
-            desk_.pressKey(*box, key);
     }
 
     sim::SimDesktop desk_;

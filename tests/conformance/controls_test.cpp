@@ -99,14 +99,12 @@ TEST_F(ControlConformance, ACharacterBeyondTheBasicPlaneIsOneCharacterForTheLimi
     EXPECT_EQ(form.text.selStart(), 3);
 
     // The arrows step over it whole.
-    driver->press(form, Key::Left);
-    ASSERT_TRUE(driver->runUntil([&] { return form.text.selStart() == 2; }));
-    driver->press(form, Key::Left);
-    ASSERT_TRUE(driver->runUntil([&] { return form.text.selStart() == 1; }));
-    driver->press(form, Key::Right);
-    ASSERT_TRUE(driver->runUntil([&] { return form.text.selStart() == 2; }));
-    driver->press(form, Key::Left);
-    ASSERT_TRUE(driver->runUntil([&] { return form.text.selStart() == 1; }));
+    for (auto [key, caret] :
+         {std::pair{Key::Left, 2}, {Key::Left, 1}, {Key::Right, 2}, {Key::Left, 1}}) {
+        driver->press(form, key);
+        const int expected = caret;
+        ASSERT_TRUE(driver->runUntil([&] { return form.text.selStart() == expected; }));
+    }
 
     // Delete takes it whole, and so does Backspace.
     driver->press(form, Key::Delete);

@@ -17,6 +17,7 @@ namespace tavrin::conformance {
 // machine; a test waits this long for what should come, never longer.
 inline constexpr int kDeadlineMs = 20000;
 
+// The drivers look keys up by their place in this order.
 enum class Key { Tab, ShiftTab, Delete, Left, Right, Home, End, AltF4 };
 
 class DesktopDriver {

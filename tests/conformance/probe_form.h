@@ -1,6 +1,6 @@
 // A form of every kind of control the conformance tests need, added in
-// design order: the text boxes, a check box, a frame holding a text box, a
-// push button, a label and a timer.
+// design order: the text boxes, a check box, a frame holding a text box and
+// a timer, a push button, a label and a timer.
 #pragma once
 
 #include "platform/check_box.h"
@@ -35,6 +35,7 @@ class ProbeForm : public Form {
         frame.setGeometry(150, 1050, 5400, 600);
         frame.setBordered(false);
         frame.add(inFrame);
+        frame.add(timerInFrame);
         inFrame.setGeometry(0, 0, 2400, 360);
         button.setGeometry(150, 1800, 1500, 450);
         button.setCaption("Guardar");
@@ -50,6 +51,7 @@ class ProbeForm : public Form {
     CheckBox check;
     Frame frame;
     TextBox inFrame;
+    Timer timerInFrame;
     CommandButton button;
     Label label;
     Timer timer;

@@ -113,9 +113,8 @@ class Win32Driver : public DesktopDriver {
         pump();
     }
     void doubleClick(Control& target) override {
+        click(target);
         const auto [window, at] = clickTarget(target);
-        PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        PostMessageW(window, WM_LBUTTONUP, 0, at);
         PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
         PostMessageW(window, WM_LBUTTONUP, 0, at);
         pump();
@@ -146,31 +145,15 @@ class Win32Driver : public DesktopDriver {
         HWND window = GetFocus();
         if (!window)
             window = reinterpret_cast<HWND>(form.hWnd());
-        switch (key) {
-        case Key::Tab:
-        case Key::ShiftTab:
-            withShift(key == Key::ShiftTab, [&] { keyStroke(window, VK_TAB); });
-            break;
-        case Key::AltF4:
+        if (key == Key::AltF4) {
             PostMessageW(window, WM_SYSKEYDOWN, VK_F4, kAltDown);
-            pump();
-            break;
-        case Key::Delete:
-            keyStroke(window, VK_DELETE);
-            break;
-        case Key::Left:
-            keyStroke(window, VK_LEFT);
-            break;
-        case Key::Right:
-            keyStroke(window, VK_RIGHT);
-            break;
-        case Key::Home:
-            keyStroke(window, VK_HOME);
-            break;
-        case Key::End:
-            keyStroke(window, VK_END);
-            break;
+            return pump();
         }
+        // The virtual keys of the other keys, in the order of Key.
+        constexpr WPARAM kVirtualKeys[] = {VK_TAB,   VK_TAB,  VK_DELETE, VK_LEFT,
+                                           VK_RIGHT, VK_HOME, VK_END};
+        withShift(key == Key::ShiftTab,
+                  [&] { keyStroke(window, kVirtualKeys[static_cast<int>(key)]); });
     }
 
     void answerMessageBoxesWhen(std::function<bool()> done) override {

@@ -169,42 +169,30 @@ TEST(Windows, MouseReachesTheTopmostLabelAndClicksOnlyWhereReleased) {
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.right - r.left, 200);
 
+    // What a press (or a double-click's second press) at one point, and a
+    // release at another unless none, bring to the form, once `count`
+    // events have come; a click would come with the release.
+    auto mouse = [&](UINT press, int downX, int upX, std::size_t count) {
+        f.events.clear();
+        PostMessageW(w, press, MK_LBUTTON, at(downX, 10));
+        if (upX >= 0)
+            PostMessageW(w, WM_LBUTTONUP, 0, at(upX, 10));
+        EXPECT_TRUE(waitFor([&] { return f.events.size() >= count; }));
+        return f.events;
+    };
+    using Events = std::vector<std::string>;
     // In the overlap the label in front gets it, at its own coordinates.
-    PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, at(60, 10));
-    PostMessageW(w, WM_LBUTTONUP, 0, at(61, 10));
-    ASSERT_TRUE(waitFor([&] { return f.events.size() >= 3; }));
-    EXPECT_EQ(f.events, (std::vector<std::string>{"over down 150", "over up", "over click"}));
-
+    EXPECT_EQ(mouse(WM_LBUTTONDOWN, 60, 61, 3), (Events{"over down 150", "over up", "over click"}));
     // Pressed on one label and released on the other: no click at all.
-    f.events.clear();
-    PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, at(10, 10));
-    PostMessageW(w, WM_LBUTTONUP, 0, at(100, 10));
-    // The click would come in the same message as the release.
-    ASSERT_TRUE(waitFor([&] { return f.events.size() >= 2; }));
-    EXPECT_EQ(f.events, (std::vector<std::string>{"under down 150", "under up"}));
-
+    EXPECT_EQ(mouse(WM_LBUTTONDOWN, 10, 100, 2), (Events{"under down 150", "under up"}));
     // A double-click: the second press is DblClick, its release no click.
-    f.events.clear();
-    PostMessageW(w, WM_LBUTTONDBLCLK, MK_LBUTTON, at(120, 10));
-    PostMessageW(w, WM_LBUTTONUP, 0, at(120, 10));
-    ASSERT_TRUE(waitFor([&] { return f.events.size() >= 2; }));
-    EXPECT_EQ(f.events, (std::vector<std::string>{"over dblclick", "over up"}));
-
+    EXPECT_EQ(mouse(WM_LBUTTONDBLCLK, 120, 120, 2), (Events{"over dblclick", "over up"}));
     // The bare surface belongs to the form.
-    f.events.clear();
-    PostMessageW(w, WM_LBUTTONDBLCLK, MK_LBUTTON, at(180, 50));
-    ASSERT_TRUE(waitFor([&] { return !f.events.empty(); }));
-    EXPECT_EQ(f.events, (std::vector<std::string>{"form dblclick"}));
-
+    EXPECT_EQ(mouse(WM_LBUTTONDBLCLK, 180, -1, 1), (Events{"form dblclick"}));
     // Hidden, a label is neither painted nor hit.
-    f.events.clear();
     f.over.setVisible(false);
-    PostMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, at(60, 10));
-    ASSERT_TRUE(waitFor([&] { return !f.events.empty(); }));
-    EXPECT_EQ(f.events.front(), "under down 900");
-    PostMessageW(w, WM_LBUTTONUP, 0, at(60, 10));
-    ASSERT_TRUE(waitFor([&] { return f.events.size() >= 3; }));
-    EXPECT_EQ(f.events.back(), "under click");
+    EXPECT_EQ(mouse(WM_LBUTTONDOWN, 60, 60, 3),
+              (Events{"under down 900", "under up", "under click"}));
 }
 
 TEST(Windows, EndingTheProgramHidesTheFormsAndSilencesTheirTimers) {
