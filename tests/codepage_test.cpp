@@ -24,7 +24,7 @@ TEST(Cp1252, EveryByteRoundTrips) {
     EXPECT_EQ(cp1252FromUtf8(utf8), all);
 }
 
-TEST(Cp1252, MapsTheHighControlRange) {
+TEST(Cp1252, MapsTheHighControlRangeAndSpanishText) {
     EXPECT_EQ(utf8FromCp1252("\x80"), "\u20AC");
     EXPECT_EQ(utf8FromCp1252("\x9F"), "\u0178");
     EXPECT_EQ(utf8FromCp1252("\x93x\x94"), "\u201Cx\u201D");
@@ -33,15 +33,13 @@ TEST(Cp1252, MapsTheHighControlRange) {
     EXPECT_EQ(cp1252FromUtf8("\u2122"), "\x99");
     EXPECT_EQ(cp1252FromUtf8("\u0080"), "?"); // 0x80 holds the euro sign
     EXPECT_EQ(cp1252FromUtf8("a\u4E2D\U0001F600b"), "a??b");
-}
-
-TEST(Cp1252, SpanishText) {
+    // Spanish text.
     EXPECT_EQ(cp1252FromUtf8("Im\u00E1genes"), "\x49\x6D\xE1\x67\x65\x6E\x65\x73");
     EXPECT_EQ(utf8FromCp1252("Im\xE1genes"), "Im\u00E1genes");
     EXPECT_EQ(cp1252FromUtf8("\u00BFA\u00F1o?"), "\xBF\x41\xF1o?");
 }
 
-TEST(Utf8, DecodesAndEncodesEveryLength) {
+TEST(Utf8, DecodesAndEncodesEveryLengthAndMalformedInputGivesAReplacementPerByte) {
     for (char32_t cp : {U'\0', U'A', U'\u007F', U'\u0080', U'\u07FF', U'\u0800', U'\uD7FF',
                         U'\uE000', U'\uFFFF', U'\U00010000', U'\U0010FFFF'}) {
         std::string text;
@@ -54,9 +52,8 @@ TEST(Utf8, DecodesAndEncodesEveryLength) {
     appendUtf8(bad, 0xD800);
     appendUtf8(bad, 0x110000);
     EXPECT_EQ(bad, "\uFFFD\uFFFD");
-}
 
-TEST(Utf8, MalformedInputGivesReplacementPerByte) {
+    // Malformed input gives a replacement character per byte.
     const char32_t R = 0xFFFD;
     EXPECT_EQ(decodeAll("\xC0\xAF"), (std::u32string{R, R}));           // overlong '/'
     EXPECT_EQ(decodeAll("\xE0\x80\xAF"), (std::u32string{R, R, R}));    // overlong

@@ -14,13 +14,6 @@ std::string withName(const std::string& name) {
     return crlfJoined(lines);
 }
 
-TEST_F(BarTest, ThePerUserCopyLiesInTheVirtualStore) {
-    EXPECT_EQ(perUserSettingsPath(desk),
-              "C:\\Users\\invitado\\AppData\\Local\\VirtualStore\\Program Files\\Norvane.txt");
-    desk.setLocalAppDataUnknown(true);
-    EXPECT_EQ(perUserSettingsPath(desk), std::nullopt);
-}
-
 TEST_F(BarTest, AProtectedProgramFilesSendsTheSaveToAPerUserCopyWhichThenTakesEverySave) {
     writeFileBytes(withName("Real"));
     loadBar();
@@ -54,7 +47,7 @@ TEST_F(BarTest, AProtectedProgramFilesSendsTheSaveToAPerUserCopyWhichThenTakesEv
     EXPECT_TRUE(desk.messageBoxes().empty());
 }
 
-TEST_F(BarTest, AnExistingPerUserCopyIsReadInsteadOfTheFile) {
+TEST_F(BarTest, AnExistingPerUserCopyInTheVirtualStoreIsReadInsteadOfTheFile) {
     writeFileBytes(withName("Real"));
     writeBytes(perUserFile(), withName("Copia"));
     frmSide& bar = loadBar();
@@ -71,6 +64,13 @@ TEST_F(BarTest, AnExistingPerUserCopyIsReadInsteadOfTheFile) {
     std::filesystem::remove(perUserFile());
     program.unload<frmSide>();
     EXPECT_EQ(loadBar().Labels[0].caption(), "Real");
+
+    // The copy lies in the user's VirtualStore; without a local application
+    // data folder there is none.
+    EXPECT_EQ(perUserSettingsPath(desk),
+              "C:\\Users\\invitado\\AppData\\Local\\VirtualStore\\Program Files\\Norvane.txt");
+    desk.setLocalAppDataUnknown(true);
+    EXPECT_EQ(perUserSettingsPath(desk), std::nullopt);
 }
 
 TEST_F(BarTest, ASaveNoPlaceTakesLeavesEveryFileAndSaysSo) {

@@ -47,6 +47,9 @@ class SimDriver : public DesktopDriver {
     void answerMessageBoxesWhen(std::function<bool()> done) override {
         desk_.keepMessageBoxesOpen(kDeadlineMs, std::move(done));
     }
+    std::string answeredMessageBoxText() override {
+        return desk_.messageBoxes().empty() ? "" : desk_.messageBoxes().back().text;
+    }
     std::size_t escapedHandlers() override { return desk_.escapedHandlers().size(); }
 
   private:

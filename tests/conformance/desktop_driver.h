@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace tavrin::conformance {
 
@@ -56,6 +57,8 @@ class DesktopDriver {
     // The message boxes the program opens from now on stay open until done
     // holds (or the deadline passes); then the user presses OK.
     virtual void answerMessageBoxesWhen(std::function<bool()> done) = 0;
+    // The text of the last message box the user answered, as it showed.
+    virtual std::string answeredMessageBoxText() = 0;
 
     // Handlers whose failure the window system stopped.
     virtual std::size_t escapedHandlers() = 0;

@@ -58,14 +58,18 @@ TEST_F(HandlerFailureConformance, EveryPathStopsTheFailureAndTheProgramGoesOn) {
     form.timer.setEnabled(true);
     const int before = ticks;
     driver->answerMessageBoxesWhen([&] { return ticks >= before + 2; });
+    const std::string text =
+        "No se puede guardar la configuraci\u00f3n, \u00bfest\u00e1 protegido?";
     form.button.onClick = [&] {
-        ws.messageBox("No se puede guardar", "Tavrin", MessageIcon::Critical);
+        ws.messageBox(text, "Tavrin", MessageIcon::Critical);
         form.timer.setEnabled(false);
         carriedOn = true;
     };
     driver->click(form.button);
     ASSERT_TRUE(driver->runUntil([&] { return carriedOn; }));
     EXPECT_GE(ticks, before + 2) << "timers tick while a modal message box is open";
+    EXPECT_NE(driver->answeredMessageBoxText().find(text), std::string::npos)
+        << "the box shows its Spanish text as it is: " << driver->answeredMessageBoxText();
 
     // Each failure was stopped once, where it happened.
     EXPECT_GE(failures, 6u);

@@ -5,6 +5,7 @@
 
 #include "platform/win32/controls/child_control.h"
 #include "platform/win32/pixels.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_desktop.h"
 
 #include "platform/container.h"
@@ -161,6 +162,7 @@ class Win32Driver : public DesktopDriver {
         if (!boxTimer_)
             boxTimer_ = SetTimer(nullptr, 0, kMessageBoxPollMs, &Win32Driver::watchMessageBox);
     }
+    std::string answeredMessageBoxText() override { return answeredText_; }
     std::size_t escapedHandlers() override { return desktop_.escapedHandlers(); }
 
   private:
@@ -199,6 +201,13 @@ class Win32Driver : public DesktopDriver {
             self->boxOpenedAt_ = self->now();
         const bool late = self->now() - self->boxOpenedAt_ > kDeadlineMs;
         if (late || !self->answerWhen_ || self->answerWhen_()) {
+            // The box shows its text in a static control of its own.
+            self->answeredText_.clear();
+            for (HWND part = nullptr; (part = FindWindowExW(box, part, L"Static", nullptr));) {
+                std::array<wchar_t, 512> text{};
+                GetWindowTextW(part, text.data(), static_cast<int>(text.size()));
+                self->answeredText_ += win32::utf8FromWide(text.data());
+            }
             PostMessageW(box, WM_COMMAND, IDOK, 0);
             self->boxOpenedAt_ = 0;
         }
@@ -209,6 +218,7 @@ class Win32Driver : public DesktopDriver {
     std::function<bool()> answerWhen_;
     UINT_PTR boxTimer_ = 0;
     long long boxOpenedAt_ = 0;
+    std::string answeredText_;
 };
 
 } // namespace
