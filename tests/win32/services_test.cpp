@@ -14,7 +14,7 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_desktop.h"
 
-#include "message_pump.h"
+#include "conformance/desktop_driver.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +105,7 @@ TEST(SystemServices, NowIsACivilTimeLongDateNamesItsYearAndTheCursorIsOnTheScree
 // Two plain top-level windows: the user's, in front and active, and the
 // one the services make topmost and translucent, as the bar's.
 TEST(SystemServices, TopmostKeepsTheUsersWindowActiveAndAlphaGoesThroughTheAnsiWindowLongs) {
+    const auto driver = conformance::makeDriver();
     SystemServices services;
     auto create = [](const wchar_t* title, int x) {
         return UniqueWindow(CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW, x, 100, 300,
@@ -117,10 +118,11 @@ TEST(SystemServices, TopmostKeepsTheUsersWindowActiveAndAlphaGoesThroughTheAnsiW
     ShowWindow(bar.get(), SW_SHOWNOACTIVATE);
     ShowWindow(user.get(), SW_SHOW);
     SetForegroundWindow(user.get());
-    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == user.get(); }));
+    ASSERT_TRUE(driver->runUntil([&] { return GetForegroundWindow() == user.get(); }));
 
     ASSERT_TRUE(services.setWindowPos(handle, kHwndTopmost, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize));
-    EXPECT_TRUE(waitFor([&] { return GetWindowLongW(bar.get(), GWL_EXSTYLE) & WS_EX_TOPMOST; }));
+    EXPECT_TRUE(
+        driver->runUntil([&] { return GetWindowLongW(bar.get(), GWL_EXSTYLE) & WS_EX_TOPMOST; }));
     EXPECT_EQ(GetForegroundWindow(), user.get());
     EXPECT_EQ(GetActiveWindow(), user.get());
 
@@ -138,6 +140,7 @@ TEST(SystemServices, TopmostKeepsTheUsersWindowActiveAndAlphaGoesThroughTheAnsiW
 TEST(SystemServices, FileParametersAndFolderReachTheShellInAnsi) {
     if (GetACP() != 1252)
         GTEST_SKIP() << "needs an ANSI code page with \u00fa and \u00f1 (1252)";
+    const auto driver = conformance::makeDriver();
     SystemServices services;
     TempFolder folder;
     if (!folder.created())
@@ -148,7 +151,7 @@ TEST(SystemServices, FileParametersAndFolderReachTheShellInAnsi) {
                                     SW_HIDE),
               32);
     FileServices files;
-    EXPECT_TRUE(waitFor([&] { return files.readFile(marker).has_value(); }));
+    EXPECT_TRUE(driver->runUntil([&] { return files.readFile(marker).has_value(); }));
 
     EXPECT_LE(services.shellExecute(0, std::nullopt, folder.file("no-existe.exe"), std::nullopt,
                                     std::nullopt, SW_HIDE),

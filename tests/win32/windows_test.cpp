@@ -11,9 +11,8 @@
 #include "platform/timer.h"
 #include "platform/win32/controls/child_control.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/win32_desktop.h"
 
-#include "message_pump.h"
+#include "conformance/desktop_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -109,19 +108,19 @@ void saveScreenPart(const RECT& part) {
 }
 
 TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
+    const auto driver = conformance::makeDriver();
     // A window of the user's, in front and focused.
     HWND user = CreateWindowExW(0, L"STATIC", L"user", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300,
                                 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(user, nullptr);
     SetForegroundWindow(user);
-    ASSERT_TRUE(waitFor([&] { return GetForegroundWindow() == user; }));
+    ASSERT_TRUE(driver->runUntil([&] { return GetForegroundWindow() == user; }));
     {
-        Win32Desktop desktop;
-        Program program(desktop);
+        Program program(driver->ws());
         program.start();
         frmSide& bar = program.form<frmSide>();
         HWND w = windowOf(bar);
-        ASSERT_TRUE(waitFor([&] { return IsWindowVisible(w) != FALSE; }));
+        ASSERT_TRUE(driver->runUntil([&] { return IsWindowVisible(w) != FALSE; }));
 
         RECT r;
         GetWindowRect(w, &r);
@@ -146,7 +145,7 @@ TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
         bar.setWidth(1590);
         UpdateWindow(w);
         const COLORREF back = RGB(20, 20, 20);
-        ASSERT_TRUE(waitFor([&] { return screenPixel(1300, 2) == back; }));
+        ASSERT_TRUE(driver->runUntil([&] { return screenPixel(1300, 2) == back; }));
         int white = 0;
         for (int y = 11; y < 11 + 100; y += 2)
             for (int x = 1260; x < 1366; x += 2)
@@ -159,9 +158,9 @@ TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
 }
 
 TEST(Windows, MouseReachesTheTopmostLabelAndClicksOnlyWhereReleased) {
-    Win32Desktop desktop;
+    const auto driver = conformance::makeDriver();
     FormSlot<TestForm> slot;
-    TestForm& f = slot.get(static_cast<WindowSystem&>(desktop));
+    TestForm& f = slot.get(driver->ws());
     f.show();
     HWND w = windowOf(f);
     RECT r;
@@ -177,7 +176,7 @@ TEST(Windows, MouseReachesTheTopmostLabelAndClicksOnlyWhereReleased) {
         PostMessageW(w, press, MK_LBUTTON, at(downX, 10));
         if (upX >= 0)
             PostMessageW(w, WM_LBUTTONUP, 0, at(upX, 10));
-        EXPECT_TRUE(waitFor([&] { return f.events.size() >= count; }));
+        EXPECT_TRUE(driver->runUntil([&] { return f.events.size() >= count; }));
         return f.events;
     };
     using Events = std::vector<std::string>;
@@ -196,26 +195,20 @@ TEST(Windows, MouseReachesTheTopmostLabelAndClicksOnlyWhereReleased) {
 }
 
 TEST(Windows, EndingTheProgramHidesTheFormsAndSilencesTheirTimers) {
-    Win32Desktop desktop;
+    const auto driver = conformance::makeDriver();
     FormSlot<TestForm> slot;
-    TestForm& f = slot.get(static_cast<WindowSystem&>(desktop));
+    TestForm& f = slot.get(driver->ws());
     f.show();
     int ticks = 0;
     f.tick.onTimer = [&] { ++ticks; };
     f.tick.setInterval(10);
-    ASSERT_TRUE(waitFor([&] { return ticks >= 1; }));
+    ASSERT_TRUE(driver->runUntil([&] { return ticks >= 1; }));
 
-    desktop.endProgram();
+    driver->ws().endProgram();
     EXPECT_FALSE(IsWindowVisible(windowOf(f)));
     const int ended = ticks;
-    // The quit message ends the wait; no handler ran meanwhile.
-    bool quit = false;
-    waitFor([&] {
-        MSG msg;
-        quit = PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
-        return quit;
-    });
-    EXPECT_TRUE(quit);
+    MSG quit;
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     // A timer message still in the queue reaches no handler.
     SendMessageW(windowOf(f), WM_TIMER, 1, 0);
     EXPECT_EQ(ticks, ended);
@@ -254,12 +247,12 @@ RECT placeOf(const Control& c) {
 }
 
 TEST(Geometry, ABorderedFormsClientAreaIsItsDesignSizeAndItStandsCentred) {
-    Win32Desktop desktop;
+    const auto driver = conformance::makeDriver();
     FormSlot<BorderedForm> slot;
-    BorderedForm& form = slot.get(static_cast<WindowSystem&>(desktop));
+    BorderedForm& form = slot.get(driver->ws());
     form.show();
     HWND window = windowOf(form);
-    ASSERT_TRUE(waitFor([&] { return IsWindowVisible(window) != FALSE; }));
+    ASSERT_TRUE(driver->runUntil([&] { return IsWindowVisible(window) != FALSE; }));
     EXPECT_EQ(clientOf(window).right, 674);
     EXPECT_EQ(clientOf(window).bottom, 257);
 
