@@ -55,7 +55,8 @@ TEST(Icon, ElevenImagesInOrderSmallOnesMaskedBitmapsTheLargestAnRgbaPng) {
         const size_t entry = kDirectoryHeaderSize + i * kDirectoryEntrySize;
         const int side = icon.at(entry) == 0 ? 256 : static_cast<unsigned char>(icon.at(entry));
         const int bits = static_cast<int>(littleEndian(icon, entry + 6, 2));
-        const size_t size = littleEndian(icon, entry + 8, 4), at = littleEndian(icon, entry + 12, 4);
+        const size_t size = littleEndian(icon, entry + 8, 4),
+                     at = littleEndian(icon, entry + 12, 4);
         SCOPED_TRACE(::testing::Message() << side << " px, " << bits << " bpp");
         found.insert({side, bits});
         EXPECT_EQ(icon.at(entry + 1), icon.at(entry)) << "not square";

@@ -54,7 +54,7 @@ TEST(SimDesktopInput, EndProgramStopsEverything) {
     form.show();
     int events = 0;
     form.timer.onTimer = [&] { ++events; };
-    form.first.onKeyPress = [&](int&) { ++events; };
+    form.text.onKeyPress = [&](int&) { ++events; };
     start(form.timer, 10);
     desk.endProgram();
     EXPECT_TRUE(desk.ended());
@@ -62,10 +62,10 @@ TEST(SimDesktopInput, EndProgramStopsEverything) {
     EXPECT_EQ(desk.runningTimers(), 0);
     form.timer.setInterval(20); // re-arming is refused too
     desk.advance(1000);
-    desk.typeKey(form.first, 'a');
+    desk.typeKey(form.text, 'a');
     desk.click(form.check);
     EXPECT_EQ(events, 0);
-    EXPECT_EQ(form.first.text(), "");
+    EXPECT_EQ(form.text.text(), "");
     EXPECT_EQ(form.check.value(), 0);
 }
 

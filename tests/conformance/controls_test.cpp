@@ -4,10 +4,7 @@
 // editing keys; a click on a text box is a click; a quick second click on
 // a check box or push button is one more click; a change raises Change or
 // Click once, whether the program or the user makes it.
-#include "conformance.h"
-#include "editors_form.h"
-
-#include "platform/form_slot.h"
+#include "probe_form.h"
 
 #include <stdexcept>
 #include <string>
@@ -21,16 +18,16 @@ constexpr char32_t kGrinning = 0x1F600;
 const std::string kGrinningUtf8 = "\xF0\x9F\x98\x80";
 constexpr char32_t kBackspace = 8;
 
-class ControlConformance : public Conformance {
+// The probe form with the focus on its text box.
+class ControlConformance : public ProbeTest {
   protected:
-    EditorsForm& open() {
-        EditorsForm& form = slot.get(ws);
-        form.show();
+    ProbeForm& open() {
+        ProbeForm& form = ProbeTest::open();
         driver->focus(form.text);
         return form;
     }
     // The events that came, once they stop coming.
-    std::string settled(EditorsForm& form) {
+    std::string settled(ProbeForm& form) {
         driver->runFor(kSettleMs);
         return std::exchange(form.events, std::string());
     }
@@ -38,11 +35,10 @@ class ControlConformance : public Conformance {
     // Long enough for posted input to be handled; the tests wait for what
     // they expect first, this only shows that nothing more comes.
     static constexpr int kSettleMs = 50;
-    FormSlot<EditorsForm> slot;
 };
 
 TEST_F(ControlConformance, KeyPressSeesEveryTypedCodeAndOnlyWhatTheEditUsesReachesIt) {
-    EditorsForm& form = open();
+    ProbeForm& form = open();
     std::vector<int> seen;
     form.text.onKeyPress = [&](int& key) {
         seen.push_back(key);
@@ -88,7 +84,7 @@ TEST_F(ControlConformance, KeyPressSeesEveryTypedCodeAndOnlyWhatTheEditUsesReach
 }
 
 TEST_F(ControlConformance, ACharacterBeyondTheBasicPlaneIsOneCharacterForTheLimitAndTheCaret) {
-    EditorsForm& form = open();
+    ProbeForm& form = open();
     form.text.setMaxLength(3);
     for (char32_t c : {U'a', kGrinning, U'b', U'c'})
         driver->type(c);
@@ -126,7 +122,7 @@ TEST_F(ControlConformance, ACharacterBeyondTheBasicPlaneIsOneCharacterForTheLimi
 }
 
 TEST_F(ControlConformance, APressAndReleaseOnATextBoxIsAClick) {
-    EditorsForm& form = open();
+    ProbeForm& form = open();
     driver->click(form.text);
     ASSERT_TRUE(driver->runUntil([&] { return form.events.size() >= 3; }));
     EXPECT_EQ(settled(form), "DUC");
@@ -138,7 +134,7 @@ TEST_F(ControlConformance, APressAndReleaseOnATextBoxIsAClick) {
 }
 
 TEST_F(ControlConformance, AQuickSecondClickOnACheckBoxOrPushButtonIsOneMoreClick) {
-    EditorsForm& form = open();
+    ProbeForm& form = open();
     driver->doubleClick(form.check);
     ASSERT_TRUE(driver->runUntil([&] { return form.events.size() >= 2; }));
     EXPECT_EQ(settled(form), "KK");
@@ -150,7 +146,7 @@ TEST_F(ControlConformance, AQuickSecondClickOnACheckBoxOrPushButtonIsOneMoreClic
 }
 
 TEST_F(ControlConformance, EveryChangeRaisesChangeOrClickOnceWhoeverMakesIt) {
-    EditorsForm& form = open();
+    ProbeForm& form = open();
     // The program: once per change, never for the same value again.
     form.text.setText("Equipo");
     form.text.setText("Equipo");
@@ -177,7 +173,7 @@ TEST_F(ControlConformance, EveryChangeRaisesChangeOrClickOnceWhoeverMakesIt) {
 }
 
 TEST_F(ControlConformance, AFailingTextBoxHandlerStopsThereAndAFailedKeyPressConsumesTheKey) {
-    EditorsForm& form = open();
+    ProbeForm& form = open();
     auto fail = [] { throw std::runtime_error("a handler failed"); };
     form.text.onKeyPress = [&](int&) { fail(); };
     driver->type(U'a');

@@ -54,7 +54,7 @@ TEST_F(FormConformance, CloseBoxAndAltF4UnloadOnlyAFormThatHasACloseBox) {
     EXPECT_TRUE(driver->runUntil([&] { return slot.ifLoaded() == nullptr; }));
 
     ProbeForm& again = open();
-    driver->focus(again.first);
+    driver->focus(again.text);
     driver->press(again, Key::AltF4);
     EXPECT_TRUE(driver->runUntil([&] { return slot.ifLoaded() == nullptr; }));
 
@@ -87,24 +87,24 @@ TEST_F(FormConformance, AFormWhoseLoadFailsIsNotKeptHalfLoaded) {
 
 TEST_F(FormConformance, TabFollowsTheDesignOrderThroughFrames) {
     ProbeForm& form = open();
-    driver->focus(form.first);
-    ASSERT_EQ(driver->focused(), &form.first);
+    driver->focus(form.text);
+    ASSERT_EQ(driver->focused(), &form.text);
     std::vector<Control*> round;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 6; ++i) {
         driver->press(form, Key::Tab);
         round.push_back(driver->focused());
     }
-    EXPECT_EQ(round,
-              (std::vector<Control*>{&form.check, &form.inFrame, &form.button, &form.first}));
+    EXPECT_EQ(round, (std::vector<Control*>{&form.check, &form.inFrame, &form.button, &form.combo,
+                                            &form.scroll, &form.text}));
 
     driver->press(form, Key::ShiftTab);
-    EXPECT_EQ(driver->focused(), &form.button);
+    EXPECT_EQ(driver->focused(), &form.scroll);
 
     // Hidden and disabled controls are no stops; neither is a hidden frame's.
     form.check.setEnabled(false);
     form.frame.setVisible(false);
     driver->press(form, Key::Tab);
-    EXPECT_EQ(driver->focused(), &form.first);
+    EXPECT_EQ(driver->focused(), &form.text);
     driver->press(form, Key::Tab);
     EXPECT_EQ(driver->focused(), &form.button);
 }

@@ -8,7 +8,7 @@
 // list, a scroll bar or a push button calls it stops there; the controls
 // draw without visual styles so that the design's colours show on every
 // Windows.
-#include "conformance/editors_form.h"
+#include "conformance/probe_form.h"
 #include "platform/form_slot.h"
 #include "platform/win32/controls/child_control.h"
 #include "platform/win32/win32_desktop.h"
@@ -28,7 +28,7 @@
 namespace tavrin::win32 {
 namespace {
 
-using conformance::EditorsForm;
+using conformance::ProbeForm;
 
 // The control's own window.
 inline HWND windowOf(const Control& c) {
@@ -61,8 +61,8 @@ class Controls : public ::testing::Test {
 
     static constexpr Color kTextBack = rgb(40, 40, 40);
     Win32Desktop desktop;
-    FormSlot<EditorsForm> slot;
-    EditorsForm* form = nullptr;
+    FormSlot<ProbeForm> slot;
+    ProbeForm* form = nullptr;
     HWND window = nullptr;
     HWND edit = nullptr;
 };

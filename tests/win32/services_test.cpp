@@ -193,14 +193,14 @@ TEST(FileServices, WriteReplacesTheWholeFileAndARefusedOneLeavesTheOldFile) {
     ASSERT_EQ(files.writeFileReplacing(target + ".new", "stale"), WriteResult::Written);
     ASSERT_EQ(files.writeFileReplacing(target, "C:\\\r\n"), WriteResult::Written);
     EXPECT_EQ(files.readFile(target), "C:\\\r\n");
-    EXPECT_FALSE(fileExists(target + ".new"));
+    EXPECT_FALSE(files.fileExists(target + ".new"));
 
     ASSERT_TRUE(SetFileAttributesW(wideFromUtf8(target).c_str(), FILE_ATTRIBUTE_READONLY));
     // Refused as Windows refuses it: the answer that sends a save to the
     // per-user copy.
     EXPECT_EQ(files.writeFileReplacing(target, "new\r\n"), WriteResult::AccessDenied);
     EXPECT_EQ(files.readFile(target), "C:\\\r\n");
-    EXPECT_FALSE(fileExists(target + ".new"));
+    EXPECT_FALSE(files.fileExists(target + ".new"));
 }
 
 TEST(FileServices, MakesAFolderChainToWriteInto) {
@@ -213,7 +213,7 @@ TEST(FileServices, MakesAFolderChainToWriteInto) {
     // A file needs its folder: the failed save makes none, and leaves nothing.
     EXPECT_EQ(files.writeFileReplacing(file, "x"), WriteResult::Failed);
     EXPECT_FALSE(files.fileExists(file));
-    EXPECT_FALSE(fileExists(folder.file("VirtualStore")));
+    EXPECT_FALSE(isFolder(folder.file("VirtualStore")));
 
     ASSERT_TRUE(files.createFolders(deep));
     EXPECT_TRUE(isFolder(deep));

@@ -13,10 +13,6 @@
 
 namespace tavrin::win32 {
 
-inline bool fileExists(const std::string& utf8) {
-    return GetFileAttributesW(wideFromUtf8(utf8).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 class TempFolder {
   public:
     // The stem tells apart the folders of tests that run at the same time.
