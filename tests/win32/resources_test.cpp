@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 #include <memory>
 #include <set>
 #include <string>
