@@ -18,7 +18,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     {
         // Handlers run inside the start too; what they unload waits for it.
         tavrin::win32::Dispatcher::Scope scope(desktop.dispatcher());
-        tavrin::runHandler(desktop, [&program] { program.start(); });
+        bool started = false;
+        tavrin::runHandler(desktop, [&] {
+            program.start();
+            started = true;
+        });
+        // Without its first window nobody could end the program.
+        if (!started)
+            return 1;
     }
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0)

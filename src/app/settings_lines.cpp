@@ -5,10 +5,6 @@
 namespace tavrin {
 namespace {
 
-// Large enough that a long file takes few reads, small enough to cost
-// nothing next to the program.
-constexpr std::size_t kPiece = 64 * 1024;
-
 bool isBreak(char c) {
     return c == '\r' || c == '\n';
 }
@@ -16,7 +12,7 @@ bool isBreak(char c) {
 } // namespace
 
 LineReader::LineReader(FileReader& file, std::size_t longestLine)
-    : file_(file), longestLine_(longestLine), piece_(kPiece) {}
+    : file_(file), longestLine_(longestLine), piece_(kReadPiece) {}
 
 bool LineReader::fill() {
     if (failed_)

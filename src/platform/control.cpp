@@ -1,7 +1,6 @@
 #include "control.h"
 
 #include "container.h"
-#include "label.h"
 
 #include <cmath>
 
@@ -33,8 +32,6 @@ Form* Control::form() const {
 void Container::add(Control& child) {
     child.parent_ = this;
     children_.push_back(&child);
-    if (child.kind() == ControlKind::Label)
-        static_cast<Label&>(child).fitToText();
 }
 
 std::string untilNul(const std::string& text) {

@@ -8,6 +8,10 @@
 
 namespace tavrin {
 
+// How much is read at a time: large enough that a long file takes few
+// reads, small enough to cost nothing next to the program.
+inline constexpr std::size_t kReadPiece = 64 * 1024;
+
 class FileReader {
   public:
     virtual ~FileReader() = default;

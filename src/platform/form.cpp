@@ -1,5 +1,7 @@
 #include "form.h"
 
+#include "frame.h"
+#include "label.h"
 #include "window_system.h"
 
 #include <algorithm>
@@ -56,9 +58,25 @@ WindowHandle Form::hWnd() const {
     return peer_ ? peer_->handle() : 0;
 }
 
+namespace {
+
+// Labels put in place before their frame stood on the form could not be
+// measured then.
+void fitLabels(Container& container) {
+    for (Control* c : container.children()) {
+        if (c->kind() == ControlKind::Label)
+            static_cast<Label*>(c)->fitToText();
+        else if (c->kind() == ControlKind::Frame)
+            fitLabels(*static_cast<Frame*>(c));
+    }
+}
+
+} // namespace
+
 void Form::load() {
     if (peer_)
         return;
+    fitLabels(*this);
     peer_ = ws_.createWindow(*this);
     Form_Load();
 }

@@ -29,14 +29,18 @@ template <class T> class FormSlot {
         if (form_)
             return *form_;
         form_ = std::make_unique<T>(owner);
-        form_->setUnloader([this] { unload(); });
+        // The load may unload the form again; it then lives on, retired,
+        // until the event being handled is over.
+        T& form = *form_;
+        form.setUnloader([this] { unload(); });
         try {
-            form_->load();
+            form.load();
         } catch (...) {
-            unload();
+            if (form_.get() == &form)
+                unload();
             throw;
         }
-        return *form_;
+        return form;
     }
     T* ifLoaded() const { return form_.get(); }
     void unload() {

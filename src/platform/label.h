@@ -39,7 +39,8 @@ class Label : public Control {
         notify(Prop::Font);
         fitToText();
     }
-    // Sizes an auto-sized label that stands on a form to its text.
+    // Sizes an auto-sized label that stands on a form to its text; the
+    // form's load does it for every label it holds.
     void fitToText();
 
   private:

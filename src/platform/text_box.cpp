@@ -4,6 +4,15 @@
 
 namespace tavrin {
 
+bool insertsCharacter(int code) {
+    constexpr int kFirstPrintable = 32;
+    constexpr int kDelete = 127;
+    constexpr int kFirstSurrogate = 0xD800, kLastSurrogate = 0xDFFF;
+    constexpr int kLastCodePoint = 0x10FFFF;
+    return code >= kFirstPrintable && code != kDelete && code <= kLastCodePoint &&
+           (code < kFirstSurrogate || code > kLastSurrogate);
+}
+
 int TextBox::length() const {
     int count = 0;
     for (std::size_t pos = 0; pos < text_.size(); ++count)

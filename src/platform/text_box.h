@@ -6,6 +6,11 @@
 
 namespace tavrin {
 
+// Whether a typed character code, as KeyPress leaves it, stands for a
+// character the box inserts: not a control code, not DEL (Ctrl+Backspace),
+// not half of a surrogate pair, not beyond Unicode.
+bool insertsCharacter(int code);
+
 class TextBox : public Control {
   public:
     TextBox() : Control(ControlKind::TextBox) {}

@@ -57,7 +57,8 @@ TEST_F(ControlConformance, KeyPressSeesEveryTypedCodeAndOnlyWhatTheEditUsesReach
     EXPECT_EQ(form.text.text(), "");
     EXPECT_EQ(settled(form), "");
 
-    // Let through, Enter, Esc and Ctrl+B change nothing; Backspace does,
+    // Let through, Enter, Esc, Ctrl+B and Ctrl+Backspace (DEL) change
+    // nothing; Backspace does,
     // also when KeyPress makes it of another key.
     form.text.onKeyPress = [](int& key) {
         if (key == 'q')
@@ -66,7 +67,7 @@ TEST_F(ControlConformance, KeyPressSeesEveryTypedCodeAndOnlyWhatTheEditUsesReach
     form.text.setText("abc");
     form.text.setSelStart(3);
     EXPECT_EQ(settled(form), "T");
-    for (char32_t code : {U'\r', U'\x1b', U'\x02'})
+    for (char32_t code : {U'\r', U'\x1b', U'\x02', U'\x7f'})
         driver->type(code);
     EXPECT_EQ(settled(form), "");
     EXPECT_EQ(form.text.text(), "abc");
@@ -143,6 +144,14 @@ TEST_F(ControlConformance, AQuickSecondClickOnACheckBoxOrPushButtonIsOneMoreClic
     driver->doubleClick(form.button);
     ASSERT_TRUE(driver->runUntil([&] { return form.events.size() >= 2; }));
     EXPECT_EQ(settled(form), "BB");
+
+    // A disabled control gets no click at all.
+    form.check.setEnabled(false);
+    form.button.setEnabled(false);
+    driver->click(form.check);
+    driver->click(form.button);
+    EXPECT_EQ(settled(form), "");
+    EXPECT_EQ(form.check.value(), 0);
 }
 
 TEST_F(ControlConformance, EveryChangeRaisesChangeOrClickOnceWhoeverMakesIt) {

@@ -47,6 +47,14 @@ TEST_F(FormConformance, FormsUnloadSafelyFromInsideTheirOwnHandlers) {
     // The unloaded form's timer is gone with it.
     driver->runFor(100);
     EXPECT_EQ(timerTicks, 1);
+
+    // Even its own load may unload it.
+    ProbeForm::onLoad = [&](ProbeForm& form) {
+        slot.unload();
+        form.label.setCaption("Descargado");
+    };
+    EXPECT_EQ(slot.get(ws).label.caption(), "Descargado");
+    EXPECT_EQ(slot.ifLoaded(), nullptr);
 }
 
 TEST_F(FormConformance, CloseBoxAndAltF4UnloadOnlyAFormThatHasACloseBox) {
@@ -86,9 +94,9 @@ TEST_F(FormConformance, AFormWhoseLoadFailsIsNotKeptHalfLoaded) {
 }
 
 TEST_F(FormConformance, TabFollowsTheDesignOrderThroughFrames) {
+    // A bordered form comes up with the focus on its first stop.
     ProbeForm& form = open();
-    driver->focus(form.text);
-    ASSERT_EQ(driver->focused(), &form.text);
+    ASSERT_TRUE(driver->runUntil([&] { return driver->focused() == &form.text; }));
     std::vector<Control*> round;
     for (int i = 0; i < 6; ++i) {
         driver->press(form, Key::Tab);

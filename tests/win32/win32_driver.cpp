@@ -54,6 +54,11 @@ std::pair<HWND, LPARAM> clickTarget(const Control& c) {
     return {containerWindow(c), MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2)};
 }
 
+// A real mouse reaches no hidden or disabled window.
+bool reachable(HWND window) {
+    return IsWindowVisible(window) && IsWindowEnabled(window);
+}
+
 HWND threadMessageBox() {
     HWND found = nullptr;
     EnumThreadWindows(
@@ -109,6 +114,8 @@ class Win32Driver : public DesktopDriver {
 
     void click(Control& target) override {
         const auto [window, at] = clickTarget(target);
+        if (!reachable(window))
+            return;
         PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
         PostMessageW(window, WM_LBUTTONUP, 0, at);
         pump();
@@ -116,6 +123,8 @@ class Win32Driver : public DesktopDriver {
     void doubleClick(Control& target) override {
         click(target);
         const auto [window, at] = clickTarget(target);
+        if (!reachable(window))
+            return;
         PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
         PostMessageW(window, WM_LBUTTONUP, 0, at);
         pump();

@@ -1,6 +1,7 @@
 #include "sim_internal.h"
 
 #include "../frame.h"
+#include "../tab_order.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -31,8 +32,13 @@ class SimDesktop::FormPeerImpl : public FormPeer {
 
     WindowHandle handle() const override { return handle_; }
     void changed(Prop what) override {
-        if (what == Prop::Visible)
-            desk_.windows_.at(handle_).visible = form_.visible() && !desk_.ended_;
+        if (what != Prop::Visible)
+            return;
+        desk_.windows_.at(handle_).visible = form_.visible() && !desk_.ended_;
+        // A bordered form comes up active, with the focus on its first stop.
+        if (form_.visible() && form_.border() != FormBorder::None)
+            if (Control* first = nextTabStop(form_, nullptr, false))
+                desk_.focused_ = first;
     }
 
   private:

@@ -210,7 +210,10 @@ class SimDesktop : public WindowSystem {
     class Dispatch; // counts nested event handling; frees retired forms at the end
     template <class Handler> void deliver(Handler&& handler);
 
+    // The control's form is loaded and the program runs.
     bool accepts(const Control& target) const;
+    // ... and the user can reach it: it and its frames are visible and enabled.
+    bool reachable(const Control& target) const;
     // A Windows path on the disk, and whether writing there is refused.
     struct DiskPath {
         std::filesystem::path real;

@@ -18,7 +18,6 @@ namespace {
 
 constexpr int kBackspace = 8;
 constexpr int kTab = 9;
-constexpr int kFirstPrintable = 32;
 
 // Byte offsets of each code point's start, plus the end of the text.
 std::vector<std::size_t> codePointOffsets(const std::string& text) {
@@ -48,13 +47,24 @@ bool SimDesktop::accepts(const Control& target) const {
     return !ended_ && form && form->loaded();
 }
 
+bool SimDesktop::reachable(const Control& target) const {
+    if (!accepts(target))
+        return false;
+    // A hidden or disabled control, or one on a hidden or disabled frame,
+    // gets no mouse and no keyboard.
+    for (const Control* c = &target; c; c = dynamic_cast<const Control*>(c->parent()))
+        if (!c->visible() || !c->enabled())
+            return false;
+    return true;
+}
+
 void SimDesktop::mouseMove(Control& target, MouseArgs args) {
-    if (accepts(target))
+    if (reachable(target))
         deliver([&] { target.raiseMouseMove(args); });
 }
 
 void SimDesktop::mouseDown(Control& target, MouseArgs args) {
-    if (accepts(target))
+    if (reachable(target))
         deliver([&] { target.raiseMouseDown(args); });
 }
 
@@ -67,9 +77,9 @@ void SimDesktop::click(Control& target, int button) {
     Dispatch scope(*this);
     MouseArgs args;
     args.button = button;
-    if (!accepts(target))
+    if (!reachable(target))
         return;
-    if (target.takesFocus() && target.enabled())
+    if (target.takesFocus())
         focused_ = &target;
     deliver([&] { target.raiseMouseDown(args); });
     if (!accepts(target))
@@ -85,6 +95,8 @@ void SimDesktop::click(Control& target, int button) {
 
 void SimDesktop::dblClick(Control& target) {
     Dispatch scope(*this);
+    if (!reachable(target))
+        return;
     click(target);
     if (!accepts(target))
         return;
@@ -111,13 +123,13 @@ void SimDesktop::dblClick(Form& target) {
 void SimDesktop::typeKey(TextBox& target, int key) {
     Dispatch scope(*this);
     // Tab moves the focus: the keyboard gives it to no text box as a character.
-    if (!accepts(target) || key == kTab)
+    if (!reachable(target) || key == kTab)
         return;
     int code = 0; // a KeyPress handler that fails consumes the key
     deliver([&] { code = target.raiseKeyPress(key); });
     key = code;
     // A one-line edit control inserts no control characters.
-    if (key == 0 || (key != kBackspace && key < kFirstPrintable) || !accepts(target))
+    if ((key != kBackspace && !insertsCharacter(key)) || !accepts(target))
         return;
     const std::vector<std::size_t> offsets = codePointOffsets(target.text());
     const int length = static_cast<int>(offsets.size()) - 1;
@@ -151,7 +163,7 @@ void SimDesktop::typeText(TextBox& target, const std::string& utf8) {
 
 void SimDesktop::pressKey(TextBox& target, EditKey key) {
     Dispatch scope(*this);
-    if (!accepts(target))
+    if (!reachable(target))
         return;
     const std::vector<std::size_t> offsets = codePointOffsets(target.text());
     const int length = static_cast<int>(offsets.size()) - 1;
@@ -177,14 +189,14 @@ void SimDesktop::pressKey(TextBox& target, EditKey key) {
 }
 
 void SimDesktop::pickItem(ComboBox& target, int index) {
-    if (accepts(target))
+    if (reachable(target))
         deliver([&] { target.syncListIndex(index); });
 }
 
 // --- The focus and the form's keys ---
 
 void SimDesktop::setFocus(Control& target) {
-    if (accepts(target) && target.takesFocus() && target.enabled() && target.visible())
+    if (reachable(target) && target.takesFocus())
         focused_ = &target;
 }
 

@@ -107,7 +107,7 @@ Control* ContainerSurface::windowlessAt(POINT p) const {
     const auto& children = container_.children();
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         Control* c = *it;
-        if (!c->windowless() || !c->visible())
+        if (!c->windowless() || !c->visible() || !c->enabled())
             continue;
         const RECT r = pixelRect(*c);
         if (PtInRect(&r, p))

@@ -26,10 +26,20 @@ void Dispatcher::bury(std::unique_ptr<FormHost> host) {
         release();
 }
 
+void Dispatcher::bury(UniqueWindow window) {
+    replaced_.push_back(std::move(window));
+    if (depth_ == 0)
+        release();
+}
+
 void Dispatcher::release() {
     // Destroying windows sends messages, whose handling may end here again:
     // take the lists first so that such a nested call finds them empty.
-    // Windows go before the forms whose controls they showed.
+    // Windows go before the forms whose controls they showed; replaced
+    // control windows before the forms' own, which would take them along.
+    auto replaced = std::move(replaced_);
+    replaced_.clear();
+    replaced.clear();
     auto hosts = std::move(buried_);
     buried_.clear();
     hosts.clear();
@@ -39,7 +49,7 @@ void Dispatcher::release() {
 }
 
 void Dispatcher::releaseAll() {
-    while (!buried_.empty() || !retired_.empty())
+    while (!replaced_.empty() || !buried_.empty() || !retired_.empty())
         release();
 }
 

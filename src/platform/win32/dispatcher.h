@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/form.h"
+#include "platform/win32/handles.h"
 
 #include <memory>
 #include <vector>
@@ -40,6 +41,8 @@ class Dispatcher {
 
     void retire(std::unique_ptr<Form> form);
     void bury(std::unique_ptr<FormHost> host);
+    // A control's window replaced by a new one while its messages are handled.
+    void bury(UniqueWindow window);
 
     // Frees everything now; for the desktop's own end.
     void releaseAll();
@@ -48,6 +51,7 @@ class Dispatcher {
     void release();
 
     int depth_ = 0;
+    std::vector<UniqueWindow> replaced_;
     std::vector<std::unique_ptr<FormHost>> buried_;
     std::vector<std::unique_ptr<Form>> retired_;
 };

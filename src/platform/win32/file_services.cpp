@@ -35,15 +35,10 @@ UniqueFile openHandle(const std::wstring& path, DWORD access, DWORD share, DWORD
 constexpr std::size_t kLargestTransfer = 1u << 30;
 
 constexpr const char* kSettingsFile = "C:\\Program Files\\Norvane.txt";
-constexpr const wchar_t* kLocalAppDataVariable = L"LOCALAPPDATA";
 
 bool isFolder(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-WriteResult failureOf(DWORD error) {
-    return error == ERROR_ACCESS_DENIED ? WriteResult::AccessDenied : WriteResult::Failed;
 }
 
 std::string withoutClosingBackslash(std::string folder) {
@@ -81,16 +76,7 @@ std::optional<std::string> FileServices::localAppDataFolder() const {
     const UniqueTaskString path(found);
     if (SUCCEEDED(result) && path && path.get()[0] != L'\0')
         return withoutClosingBackslash(utf8FromWide(path.get()));
-
-    const DWORD size = GetEnvironmentVariableW(kLocalAppDataVariable, nullptr, 0);
-    if (size <= 1)
-        return std::nullopt;
-    std::wstring variable(size, L'\0');
-    const DWORD length = GetEnvironmentVariableW(kLocalAppDataVariable, variable.data(), size);
-    if (length == 0 || length >= size)
-        return std::nullopt;
-    variable.resize(length);
-    return withoutClosingBackslash(utf8FromWide(variable));
+    return std::nullopt;
 }
 
 bool FileServices::fileExists(const std::string& path) {
@@ -130,33 +116,36 @@ WriteResult FileServices::writeFileReplacing(const std::string& path, const std:
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return WriteResult::AccessDenied;
-    UniqueFile file;
-    // Takes the error that stopped the write before the clean-up calls
-    // replace it; the new file is closed first, or it could not go.
-    auto fail = [&](DWORD error) {
+    UniqueFile file = openHandle(temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    // Only a folder that refuses the new file is the access-denied case of
+    // an unelevated program. Once the new file is there, a later failure (a
+    // scanner holding the old file open, say) is no reason to move the
+    // settings to the per-user copy for good.
+    if (!file)
+        return GetLastError() == ERROR_ACCESS_DENIED ? WriteResult::AccessDenied
+                                                     : WriteResult::Failed;
+    // The new file is closed first, or it could not go.
+    auto fail = [&] {
         file.reset();
         DeleteFileW(temp.c_str());
-        return failureOf(error);
+        return WriteResult::Failed;
     };
-    file = openHandle(temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
-    if (!file)
-        return fail(GetLastError());
     std::size_t done = 0;
     while (done < bytes.size()) {
         const auto want = static_cast<DWORD>(std::min(bytes.size() - done, kLargestTransfer));
         DWORD put = 0;
         if (!WriteFile(file.get(), bytes.data() + done, want, &put, nullptr) || put == 0)
-            return fail(GetLastError());
+            return fail();
         done += put;
     }
     // The new content must be on the disk before it replaces the old one.
     if (!FlushFileBuffers(file.get()))
-        return fail(GetLastError());
+        return fail();
     if (!CloseHandle(file.release()))
-        return fail(GetLastError());
+        return fail();
     if (!MoveFileExW(temp.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return fail(GetLastError());
+        return fail();
     return WriteResult::Written;
 }
 

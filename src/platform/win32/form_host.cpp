@@ -9,6 +9,7 @@
 #include "platform/tab_order.h"
 #include "platform/win32/controls/child_control.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace tavrin::win32 {
@@ -153,10 +154,24 @@ bool FormHost::tab(HWND from, bool backwards) {
     if (!peer)
         return false;
     SetFocus(peer->window());
-    // As in a dialog, a text box reached by Tab has its text selected,
-    // ready to be typed over.
-    if (next->kind() == ControlKind::TextBox)
-        SendMessageW(peer->window(), EM_SETSEL, 0, -1);
+    return true;
+}
+
+bool FormHost::activate(WPARAM state) {
+    if (form_.border() == FormBorder::None)
+        return false;
+    if (LOWORD(state) == WA_INACTIVE) {
+        lastFocus_ = controlOwning(GetFocus());
+        return false;
+    }
+    const std::vector<Control*> stops = tabStops(form_);
+    Control* to = std::find(stops.begin(), stops.end(), lastFocus_) != stops.end() ? lastFocus_
+                  : stops.empty()                                                  ? nullptr
+                                                                                   : stops.front();
+    auto* peer = to ? dynamic_cast<ChildControl*>(to->peer()) : nullptr;
+    if (!peer)
+        return false;
+    SetFocus(peer->window());
     return true;
 }
 
@@ -173,6 +188,10 @@ LRESULT FormHost::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     case WM_MOUSEACTIVATE:
         if (form_.border() == FormBorder::None)
             return MA_NOACTIVATE;
+        break;
+    case WM_ACTIVATE:
+        if (activate(wParam))
+            return 0;
         break;
     case WM_TIMER:
         if (TimerPeer* timer = timerFor(context_, wParam))

@@ -45,9 +45,14 @@ class FormHost : private ContainerSurface, private MessageTarget {
     void place();
     void show();
 
+    // A bordered form, like a dialog, gives the focus back to the control
+    // that had it when the user comes back to the window.
+    bool activate(WPARAM state);
+
     Win32Desktop& desktop_;
     Form& form_;
     UniqueWindow window_;
+    Control* lastFocus_ = nullptr;
     // The surface holds a reference to it from the start; it is used
     // only once the constructor has run.
     FormContext context_;

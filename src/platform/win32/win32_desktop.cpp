@@ -65,13 +65,19 @@ void Win32Desktop::endProgram() {
     PostQuitMessage(0);
 }
 
+FormHost* Win32Desktop::hostOf(HWND window) const {
+    const HWND form = GetAncestor(window, GA_ROOT);
+    for (FormHost* host : hosts_)
+        if (host->window() == form)
+            return host;
+    return nullptr;
+}
+
 void Win32Desktop::handleMessage(MSG& message) {
     if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !ended_) {
-        const HWND form = GetAncestor(message.hwnd, GA_ROOT);
-        const bool backwards = GetKeyState(VK_SHIFT) < 0;
-        for (FormHost* host : hosts_)
-            if (host->window() == form && host->tab(message.hwnd, backwards))
-                return;
+        FormHost* host = hostOf(message.hwnd);
+        if (host && host->tab(message.hwnd, GetKeyState(VK_SHIFT) < 0))
+            return;
     }
     TranslateMessage(&message);
     DispatchMessageW(&message);
@@ -79,11 +85,8 @@ void Win32Desktop::handleMessage(MSG& message) {
 
 Control* Win32Desktop::focusedControl() const {
     const HWND focus = GetFocus();
-    const HWND form = GetAncestor(focus, GA_ROOT);
-    for (FormHost* host : hosts_)
-        if (host->window() == form)
-            return host->controlOwning(focus);
-    return nullptr;
+    FormHost* host = focus ? hostOf(focus) : nullptr;
+    return host ? host->controlOwning(focus) : nullptr;
 }
 
 void Win32Desktop::handlerEscaped(const char* what) noexcept {

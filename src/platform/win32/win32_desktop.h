@@ -100,6 +100,9 @@ class Win32Desktop : public WindowSystem {
     }
 
   private:
+    // The form window that holds this window, if it is one of ours.
+    FormHost* hostOf(HWND window) const;
+
     SystemServices services_;
     FileServices files_;
     TextPainter painter_;

@@ -172,7 +172,8 @@ LRESULT CALLBACK ChildControl::subclassProcedure(HWND window, UINT message, WPAR
         result = peer.subclassed(window, message, wParam, lParam);
         handled = true;
     });
-    return handled ? result : DefSubclassProc(window, message, wParam, lParam);
+    // What failed may have come after the control's own handling: not twice.
+    return handled ? result : 0;
 }
 
 } // namespace tavrin::win32

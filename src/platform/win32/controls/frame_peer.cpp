@@ -1,7 +1,5 @@
 #include "platform/win32/controls/frame_peer.h"
 
-#include "platform/win32/win32_desktop.h"
-
 #include "platform/win32/pixels.h"
 #include "platform/win32/text/text_painter.h"
 #include "platform/win32/win32_desktop.h"

@@ -33,9 +33,6 @@ constexpr int kTab = 9;
 constexpr int kCtrlV = 22;
 constexpr int kCtrlX = 24;
 constexpr int kCtrlZ = 26;
-constexpr int kFirstPrintable = 32;
-constexpr int kDelete = 127; // Ctrl+Backspace
-constexpr int kLastCodePoint = 0x10FFFF;
 
 // The control codes the edit acts on itself: Backspace, and the
 // clipboard, undo and select-all keys. A one-line edit only beeps at the
@@ -43,13 +40,6 @@ constexpr int kLastCodePoint = 0x10FFFF;
 bool editUsesItself(int code) {
     return code == kBackspace || code == kCtrlC || code == kCtrlV || code == kCtrlX ||
            code == kCtrlZ || code == kCtrlA;
-}
-
-// Codes that stand for a character to insert.
-bool printable(int code) {
-    return code >= kFirstPrintable && code != kDelete && code <= kLastCodePoint &&
-           !isHighSurrogate(static_cast<char32_t>(code)) &&
-           !isLowSurrogate(static_cast<char32_t>(code));
 }
 
 DWORD alignmentStyle(Alignment a) {
@@ -87,22 +77,6 @@ class TextBoxPeer : public ChildControl {
     HBRUSH color(HDC dc) override { return colors(dc, box_.foreColor(), box_.backColor()); }
 
   private:
-    // Counts the messages of the control's windows being handled, so that
-    // a window replaced meanwhile is destroyed only once they are done.
-    class Nesting {
-      public:
-        explicit Nesting(TextBoxPeer& peer) : peer_(peer) { ++peer_.depth_; }
-        ~Nesting() {
-            if (--peer_.depth_ == 0)
-                peer_.retired_.clear();
-        }
-        Nesting(const Nesting&) = delete;
-        Nesting& operator=(const Nesting&) = delete;
-
-      private:
-        TextBoxPeer& peer_;
-    };
-
     // What a new edit window takes from the box.
     void dress() {
         useClassicLook(window());
@@ -145,13 +119,11 @@ class TextBoxPeer : public ChildControl {
             return;
         dress();
         SendMessageW(window(), EM_SETSEL, selection.start, static_cast<LPARAM>(selection.end));
-        retired_.push_back(std::move(old));
-        if (depth_ == 0)
-            retired_.clear();
+        // Its code may still be on the stack: it goes once the message is done.
+        ctx_.desktop.dispatcher().bury(std::move(old));
     }
 
     LRESULT subclassed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
-        Nesting nesting(*this);
         if (message == WM_CHAR && forwarding_) {
             // A character already through KeyPress, for the edit itself.
             forwarding_ = false;
@@ -237,7 +209,7 @@ class TextBoxPeer : public ChildControl {
             toEdit(window, code, lParam);
         } else if (editUsesItself(code)) {
             toEdit(window, code, lParam);
-        } else if (printable(code)) {
+        } else if (insertsCharacter(code)) {
             insert(window, static_cast<char32_t>(code), lParam);
         }
     }
@@ -368,8 +340,6 @@ class TextBoxPeer : public ChildControl {
     bool forwarding_ = false; // a character goes to the edit past KeyPress
     bool pressed_ = false;    // the left button went down in the box
     wchar_t pendingHigh_ = 0; // first half of a character beyond U+FFFF
-    int depth_ = 0;
-    std::vector<UniqueWindow> retired_; // replaced windows still in use
 };
 
 } // namespace

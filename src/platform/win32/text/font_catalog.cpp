@@ -39,11 +39,17 @@ bool same(std::wstring_view a, std::wstring_view b) {
     return folded(a) == folded(b);
 }
 
-int CALLBACK collectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM context) {
+// Called from the system's enumeration: nothing may unwind through it.
+int CALLBACK collectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD,
+                           LPARAM context) noexcept {
     auto* families = reinterpret_cast<std::vector<std::wstring>*>(context);
     // Names with "@" are the vertical-writing twins of families listed anyway.
-    if (font->lfFaceName[0] != L'@')
-        families->emplace_back(font->lfFaceName);
+    try {
+        if (font->lfFaceName[0] != L'@')
+            families->emplace_back(font->lfFaceName);
+    } catch (...) {
+        return 0; // out of memory: stop with what was found
+    }
     return 1;
 }
 
