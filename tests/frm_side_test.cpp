@@ -28,6 +28,17 @@ TEST_F(BarTest, WithoutAFileTheDefaultsStandAndTheBarSitsAtTheRight) {
     EXPECT_TRUE(desk.windowOf(bar)->visible);
 }
 
+TEST_F(BarTest, TheBarGoesOnTopAtItsFirstShowAndAtEveryChangeOfSize) {
+    frmSide& bar = program.form<frmSide>();
+    EXPECT_EQ(desk.windowOf(bar)->setWindowPosCalls, 0) << "the load's own sizing comes first";
+    bar.show();
+    EXPECT_TRUE(desk.windowOf(bar)->topmost);
+    EXPECT_EQ(desk.windowOf(bar)->setWindowPosCalls, 1);
+    bar.setWidth(1590);
+    bar.setLeft(0); // a move alone is no change of size
+    EXPECT_EQ(desk.windowOf(bar)->setWindowPosCalls, 2);
+}
+
 TEST_F(BarTest, AFailedUserNameLeavesTheBlanks) {
     desk.setUserName(std::nullopt);
     loadBar();

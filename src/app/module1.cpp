@@ -13,6 +13,27 @@ constexpr const char* kSaveFailed =
 
 } // namespace
 
+std::int32_t Module1::SetGlass(WindowHandle window, std::int16_t level) {
+    constexpr std::int16_t kClear = 0, kOpaque = 255;
+    if (level < kClear || level > kOpaque)
+        return kGlassOutOfRange;
+    bool failed = false;
+    auto step = [&failed](auto&& call) {
+        try {
+            call();
+        } catch (...) {
+            failed = true;
+        }
+    };
+    long style = 0;
+    step([&] { style = ws_.getWindowLong(window, kGwlExStyle); });
+    step([&] { ws_.setWindowLong(window, kGwlExStyle, style | kWsExLayered); });
+    step([&] {
+        ws_.setLayeredWindowAttributes(window, 0, static_cast<std::uint8_t>(level), kLwaAlpha);
+    });
+    return failed ? kGlassFailed : kGlassApplied;
+}
+
 void Module1::eSave() {
     std::string bytes = ws_.ansiFromUtf8(settingsFileText(Settings));
     if (!writeSettingsFile(ws_, bytes))

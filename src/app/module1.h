@@ -4,6 +4,9 @@
 
 #include "settings.h"
 
+#include "platform/types.h"
+
+#include <cstdint>
 #include <string>
 
 namespace tavrin {
@@ -11,6 +14,11 @@ namespace tavrin {
 class WindowSystem;
 
 inline constexpr const char* kAppTitle = "Tavrin";
+
+// What SetGlass answers; its callers take no notice.
+inline constexpr std::int32_t kGlassApplied = 0;
+inline constexpr std::int32_t kGlassOutOfRange = 1;
+inline constexpr std::int32_t kGlassFailed = 2;
 
 class Module1 {
   public:
@@ -28,6 +36,12 @@ class Module1 {
     // write leaves the old file as it was; the failure is reported in a
     // message box.
     void eSave();
+
+    // Makes the window layered and gives it the level as its opacity, from
+    // 0 (clear) to 255 (opaque). A level outside that changes nothing. The
+    // window stays layered for good. A failing step does not stop the
+    // following ones; it is remembered in the answer.
+    std::int32_t SetGlass(WindowHandle window, std::int16_t level);
 
   private:
     WindowSystem& ws_;

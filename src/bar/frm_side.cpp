@@ -190,6 +190,12 @@ void frmSide::Form_Load() {
         lblButton[kShortSettingsPlace].setCaption(s.ShortcutGlyph[kSettingsTile].text());
 }
 
+// Above every window that is not topmost itself, again at every change of
+// size, so that the bar stays on top as it opens and closes.
+void frmSide::Form_Resize() {
+    windowSystem().setWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoSize | kSwpNoMove);
+}
+
 void frmSide::Form_DblClick() {
     windowSystem().endProgram();
 }

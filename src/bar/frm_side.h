@@ -37,6 +37,7 @@ class frmSide : public Form {
     std::int32_t LoadedScreenHeight = 0;
 
     void Form_Load() override;
+    void Form_Resize() override;
     void Form_DblClick() override;
 
     // Reads the settings file into the settings record, then applies it.

@@ -134,6 +134,7 @@ TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
         EXPECT_FALSE(style & WS_CAPTION);
         EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW) << "no taskbar button";
         EXPECT_TRUE(exStyle & WS_EX_NOACTIVATE);
+        EXPECT_TRUE(exStyle & WS_EX_TOPMOST) << "the first show puts it above other windows";
         EXPECT_EQ(SendMessageW(w, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(w),
                                MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
                   MA_NOACTIVATE);
@@ -152,6 +153,18 @@ TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
                 white += screenPixel(x, y) == RGB(255, 255, 255);
         EXPECT_GT(white, 50) << "the first tile shows its glyph";
         saveScreenPart(RECT{1260, 0, 1366, 768});
+        EXPECT_EQ(GetForegroundWindow(), user);
+
+        // Translucency as the layered window carries it.
+        const WindowHandle handle = bar.hWnd();
+        EXPECT_EQ(program.module1.SetGlass(handle, 240), kGlassApplied);
+        EXPECT_EQ(program.module1.SetGlass(handle, 256), kGlassOutOfRange);
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        ASSERT_TRUE(GetLayeredWindowAttributes(w, nullptr, &alpha, &flags));
+        EXPECT_EQ(alpha, 240);
+        EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
+        EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_LAYERED);
         EXPECT_EQ(GetForegroundWindow(), user);
     }
     DestroyWindow(user);

@@ -1,0 +1,50 @@
+// SetGlass: a window made layered at a level of opacity.
+#include "bar_fixture.h"
+
+#include <stdexcept>
+
+namespace tavrin::testing {
+namespace {
+
+TEST_F(BarTest, SetGlassLayersTheWindowAtLevelsFromClearToOpaque) {
+    const WindowHandle bar = loadBar().hWnd();
+    Module1& module1 = program.module1;
+    auto exStyle = [&] { return desk.window(bar)->exStyle; };
+
+    EXPECT_EQ(module1.SetGlass(bar, 255), kGlassApplied);
+    EXPECT_EQ(exStyle(), kWsExLayered);
+    EXPECT_EQ(desk.window(bar)->alpha, 255);
+    // Again: still one layered bit, and the second level.
+    EXPECT_EQ(module1.SetGlass(bar, 0), kGlassApplied);
+    EXPECT_EQ(exStyle(), kWsExLayered);
+    EXPECT_EQ(desk.window(bar)->alpha, 0);
+
+    // Outside 0..255 nothing changes.
+    desk.setWindowLong(bar, kGwlExStyle, 0);
+    for (std::int16_t level : {-1, 256, 32767}) {
+        EXPECT_EQ(module1.SetGlass(bar, level), kGlassOutOfRange);
+        EXPECT_EQ(exStyle(), 0);
+        EXPECT_EQ(desk.window(bar)->alpha, 0);
+    }
+    // A window that is not there makes the calls fail without a word.
+    EXPECT_EQ(module1.SetGlass(0x7FFF, 128), kGlassApplied);
+}
+
+// A desktop where reading the style fails.
+class FailingStyleDesk : public sim::SimDesktop {
+  public:
+    long getWindowLong(WindowHandle, int) override { throw std::runtime_error("refused"); }
+};
+
+TEST(SetGlass, AFailingStepIsRememberedAndTheNextStepsStillRun) {
+    FailingStyleDesk desk;
+    Program program(desk);
+    frmSide& bar = program.form<frmSide>();
+    EXPECT_EQ(program.module1.SetGlass(bar.hWnd(), 100), kGlassFailed);
+    EXPECT_EQ(desk.window(bar.hWnd())->exStyle, kWsExLayered);
+    EXPECT_EQ(desk.window(bar.hWnd())->alpha, 100);
+    EXPECT_EQ(desk.escapedHandlers().size(), 0u);
+}
+
+} // namespace
+} // namespace tavrin::testing
