@@ -1,6 +1,8 @@
 // SetGlass: a window made layered at a level of opacity.
 #include "bar_fixture.h"
 
+#include "clock/frm_date.h"
+
 #include <stdexcept>
 
 namespace tavrin::testing {
@@ -28,6 +30,20 @@ TEST_F(BarTest, SetGlassLayersTheWindowAtLevelsFromClearToOpaque) {
     }
     // A window that is not there makes the calls fail without a word.
     EXPECT_EQ(module1.SetGlass(0x7FFF, 128), kGlassApplied);
+}
+
+TEST_F(BarTest, TheScrollBarsValueReachesTheBarAndThePanelWhichLoadsUnseen) {
+    frmSide& bar = loadBar();
+    EXPECT_EQ(desk.windowOf(bar)->alpha, std::nullopt) << "not layered before the first change";
+    for (int level : {1, 11}) {
+        bar.HScroll1.setValue(level);
+        const frmDate* panel = program.loaded<frmDate>();
+        ASSERT_NE(panel, nullptr);
+        EXPECT_EQ(desk.windowOf(bar)->alpha, level);
+        EXPECT_EQ(desk.windowOf(*panel)->alpha, level);
+        EXPECT_FALSE(desk.windowOf(*panel)->visible);
+        program.unload<frmDate>();
+    }
 }
 
 // A desktop where reading the style fails.

@@ -1,8 +1,11 @@
 #include "program.h"
 
 #include "bar/frm_side.h"
+#include "clock/frm_date.h"
 
 namespace tavrin {
+
+Program::Program(WindowSystem& ws) : ws(ws), module1(ws) {}
 
 Program::~Program() = default;
 

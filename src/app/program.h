@@ -7,11 +7,13 @@
 
 namespace tavrin {
 
+class frmDate;
 class frmSide;
 
 class Program {
   public:
-    explicit Program(WindowSystem& ws) : ws(ws), module1(ws) {}
+    // Out of line, where every form is a complete type.
+    explicit Program(WindowSystem& ws);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -31,7 +33,7 @@ class Program {
   private:
     template <class T> FormSlot<T>& slot() { return forms_.template slot<T>(); }
 
-    FormSlots<frmSide> forms_;
+    FormSlots<frmSide, frmDate> forms_;
 };
 
 } // namespace tavrin

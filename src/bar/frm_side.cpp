@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "app/settings_lines.h"
 #include "app/settings_location.h"
+#include "clock/frm_date.h"
 #include "platform/window_system.h"
 
 #include <algorithm>
@@ -82,6 +83,7 @@ void frmSide::design() {
     HScroll1.setGeometry(0, 480, 1455, 255);
     HScroll1.setRange(1, 255);
     HScroll1.setValue(255);
+    HScroll1.onChange = [this] { HScroll1_Change(); };
     const std::array<std::tuple<Timer*, const char*, int, bool>, 4> timers = {
         {{&tmrWait, "tmrWait", 500, true},
          {&tmrMouse, "tmrMouse", 1, true},
@@ -194,6 +196,14 @@ void frmSide::Form_Load() {
 // size, so that the bar stays on top as it opens and closes.
 void frmSide::Form_Resize() {
     windowSystem().setWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoSize | kSwpNoMove);
+}
+
+void frmSide::HScroll1_Change() {
+    // The range 1..255 keeps the value within a byte.
+    const auto level = static_cast<std::int16_t>(HScroll1.value());
+    module1().SetGlass(hWnd(), level);
+    // Asking for the panel's window loads it, unseen, when it is not loaded.
+    module1().SetGlass(program_.form<frmDate>().hWnd(), level);
 }
 
 void frmSide::Form_DblClick() {

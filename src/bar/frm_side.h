@@ -39,6 +39,8 @@ class frmSide : public Form {
     void Form_Load() override;
     void Form_Resize() override;
     void Form_DblClick() override;
+    // The bar's opacity, carried by HScroll1, goes to the bar and the panel.
+    void HScroll1_Change();
 
     // Reads the settings file into the settings record, then applies it.
     void eLoad();

@@ -5,6 +5,7 @@
 // the topmost label, painting, and the end of the program.
 #include "app/program.h"
 #include "bar/frm_side.h"
+#include "clock/frm_date.h"
 #include "platform/form_slot.h"
 #include "platform/label.h"
 #include "platform/text_box.h"
@@ -168,6 +169,35 @@ TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
         EXPECT_EQ(GetForegroundWindow(), user);
     }
     DestroyWindow(user);
+}
+
+TEST(Windows, TheClockPanelStandsAtTheBottomLeftTopmostAndAsTranslucentAsTheBar) {
+    const auto driver = conformance::makeDriver();
+    Program program(driver->ws());
+    frmSide& bar = program.form<frmSide>();
+    bar.show();
+    bar.HScroll1.setValue(240); // loads the panel, unseen
+    frmDate* panel = program.loaded<frmDate>();
+    ASSERT_NE(panel, nullptr);
+    HWND w = windowOf(*panel);
+    EXPECT_FALSE(IsWindowVisible(w));
+    panel->show();
+    ASSERT_TRUE(driver->runUntil([&] { return IsWindowVisible(w) != FALSE; }));
+
+    RECT r;
+    GetWindowRect(w, &r);
+    EXPECT_EQ(r.left, 50);
+    EXPECT_EQ(r.top, 580);
+    EXPECT_EQ(r.right - r.left, 498);
+    EXPECT_EQ(r.bottom - r.top, 140);
+    const LONG exStyle = GetWindowLongA(w, GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    EXPECT_TRUE(exStyle & WS_EX_LAYERED);
+    BYTE alpha = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(w, nullptr, &alpha, nullptr));
+    EXPECT_EQ(alpha, 240);
+    EXPECT_EQ(panel->Label1.caption().size(), 5u) << "HH:MM";
+    EXPECT_GT(panel->Label2.width(), 0) << "the weekday fits its text";
 }
 
 TEST(Windows, MouseReachesTheTopmostLabelAndClicksOnlyWhereReleased) {
