@@ -35,6 +35,11 @@ TEST_F(BarTest, SetGlassLayersTheWindowAtLevelsFromClearToOpaque) {
 TEST_F(BarTest, TheScrollBarsValueReachesTheBarAndThePanelWhichLoadsUnseen) {
     frmSide& bar = loadBar();
     EXPECT_EQ(desk.windowOf(bar)->alpha, std::nullopt) << "not layered before the first change";
+    // The bar's load made the panel layered at 1 and showed it.
+    ASSERT_NE(program.loaded<frmDate>(), nullptr);
+    EXPECT_EQ(desk.windowOf(*program.loaded<frmDate>())->alpha, 1);
+    EXPECT_TRUE(desk.windowOf(*program.loaded<frmDate>())->visible);
+    program.unload<frmDate>();
     for (int level : {1, 11}) {
         bar.HScroll1.setValue(level);
         const frmDate* panel = program.loaded<frmDate>();

@@ -28,6 +28,12 @@ constexpr int kShortSettingsPlace = 4; // the settings tile's place on the short
 constexpr int kUserNameBuffer = 260;
 constexpr int kCaptionDimming = 75; // captions are this much darker than the light level
 constexpr int kUnreadableAlpha = 240;
+constexpr int kCollapsedOpacity = 1;
+constexpr int kOpaque = 255;
+constexpr int kFadeStep = 10;
+constexpr long kBarPixels = 106;      // the open bar's width on the screen
+constexpr long kLeftAwayPixels = 100; // a left bar collapses from here on
+constexpr int kPanelStartOpacity = 1;
 
 const std::array<const char*, kShortcuts> kDefaultNames = {"Equipo",   "Personal", "Documentos",
                                                            "Imágenes", "Música",   "Videos"};
@@ -94,6 +100,10 @@ void frmSide::design() {
         timer->setInterval(interval);
         timer->setEnabled(enabled);
     }
+    tmrMouse.onTimer = [this] { tmrMouse_Timer(); };
+    tmrWait.onTimer = [this] { tmrWait_Timer(); };
+    tmrOpen.onTimer = [this] { tmrOpen_Timer(); };
+    tmrQuit.onTimer = [this] { tmrQuit_Timer(); };
     Label2.setName("Label2");
     Label2.setGeometry(720, 1200, 495, 255);
     Label1.setName("Label1");
@@ -190,6 +200,11 @@ void frmSide::Form_Load() {
             s.ShortcutGlyph[static_cast<std::size_t>(i)].text());
     if (s.fullHeight() == 0)
         lblButton[kShortSettingsPlace].setCaption(s.ShortcutGlyph[kSettingsTile].text());
+
+    // The clock panel, there from the start but practically invisible.
+    frmDate& panel = program_.form<frmDate>();
+    module1().SetGlass(panel.hWnd(), kPanelStartOpacity);
+    panel.show();
 }
 
 // Above every window that is not topmost itself, again at every change of
@@ -204,6 +219,81 @@ void frmSide::HScroll1_Change() {
     module1().SetGlass(hWnd(), level);
     // Asking for the panel's window loads it, unseen, when it is not loaded.
     module1().SetGlass(program_.form<frmDate>().hWnd(), level);
+}
+
+namespace {
+
+// The opacity the fade-in aims at. A hand-edited GlassAlpha above the top
+// of the scale aims at the top, so that the bar still opens fully and can
+// collapse again.
+int targetOpacity(const SettingsRecord& s) {
+    return std::min<int>(s.GlassAlpha, kOpaque);
+}
+
+} // namespace
+
+void frmSide::tmrMouse_Timer() {
+    WindowSystem& ws = windowSystem();
+    const SettingsRecord& s = module1().Settings;
+    Point cursor{CursorX, CursorY};
+    if (ws.getCursorPos(cursor)) {
+        CursorX = cursor.x;
+        CursorY = cursor.y;
+    }
+    // The screen in pixels always at 15 twips each.
+    const long width = static_cast<long>(ws.screenWidth() / kTwipsPerPixel);
+    const long height = static_cast<long>(ws.screenHeight() / kTwipsPerPixel);
+    const double side = s.leftSide();
+    if (side >= 1 || side == 0) {
+        const long edge = side >= 1 ? 0 : width - 1;
+        const bool onCorner = CursorX == edge && (CursorY == 0 || CursorY == height - 1);
+        tmrWait.setEnabled(onCorner);
+        const bool away = side >= 1 ? CursorX >= kLeftAwayPixels : CursorX < width - kBarPixels;
+        if (away) {
+            tmrWait.setEnabled(false);
+            tmrQuit.setEnabled(true);
+        }
+    }
+    // The panel is out while the bar is.
+    if (HScroll1.value() == kCollapsedOpacity)
+        program_.unload<frmDate>();
+    else
+        program_.form<frmDate>().show();
+
+    // A new screen size: the bar is made anew for it.
+    if (ws.screenWidth() != LoadedScreenWidth ||
+        ws.screenHeight() != static_cast<Twips>(LoadedScreenHeight)) {
+        Program& program = program_;
+        program.unload<frmSide>();
+        program.form<frmSide>().show();
+    }
+}
+
+void frmSide::tmrWait_Timer() {
+    tmrOpen.setEnabled(true);
+    tmrWait.setEnabled(false);
+}
+
+void frmSide::tmrOpen_Timer() {
+    const SettingsRecord& s = module1().Settings;
+    if (s.leftSide() == 0)
+        setLeft(windowSystem().screenWidth() - width());
+    const int target = targetOpacity(s);
+    if (HScroll1.value() < target) {
+        setWidth(kBarWidth);
+        HScroll1.setValue(std::min(HScroll1.value() + kFadeStep, kOpaque));
+    } else {
+        tmrOpen.setEnabled(false);
+    }
+}
+
+void frmSide::tmrQuit_Timer() {
+    if (HScroll1.value() >= targetOpacity(module1().Settings)) {
+        setWidth(kCollapsedWidth);
+        HScroll1.setValue(kCollapsedOpacity);
+    } else {
+        tmrQuit.setEnabled(false);
+    }
 }
 
 void frmSide::Form_DblClick() {

@@ -35,12 +35,21 @@ class frmSide : public Form {
 
     Twips LoadedScreenWidth = 0;
     std::int32_t LoadedScreenHeight = 0;
+    // Where the cursor poll last saw the cursor, in screen pixels.
+    long CursorX = 0, CursorY = 0;
 
     void Form_Load() override;
     void Form_Resize() override;
     void Form_DblClick() override;
     // The bar's opacity, carried by HScroll1, goes to the bar and the panel.
     void HScroll1_Change();
+
+    // The edge trigger: the cursor poll, the dwell on a hot corner, the
+    // fade-in and the collapse.
+    void tmrMouse_Timer();
+    void tmrWait_Timer();
+    void tmrOpen_Timer();
+    void tmrQuit_Timer();
 
     // Reads the settings file into the settings record, then applies it.
     void eLoad();

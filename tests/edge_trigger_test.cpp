@@ -1,0 +1,166 @@
+// The edge trigger on the simulated desktop: the dwell on a hot corner, the
+// fade-in, the collapse, the panel that follows the bar and the screen-size
+// watch. The screen is 1366 x 768 pixels.
+#include "bar_fixture.h"
+
+#include "clock/frm_date.h"
+
+namespace tavrin::testing {
+namespace {
+
+constexpr long kMiddleX = 683, kMiddleY = 384;
+
+class EdgeTest : public BarTest {
+  protected:
+    // The bar as the program has it a moment after its start: collapsed by
+    // the cursor resting in the middle of the screen.
+    frmSide& collapsedBar() {
+        desk.setCursor(kMiddleX, kMiddleY);
+        frmSide& bar = loadBar();
+        desk.advance(200);
+        return bar;
+    }
+    frmSide& bar() { return *program.loaded<frmSide>(); }
+    bool open() { return bar().width() == 1590 && bar().HScroll1.value() >= 241; }
+    bool collapsed() { return bar().width() == 1 && bar().HScroll1.value() == 1; }
+    const frmDate* panel() { return program.loaded<frmDate>(); }
+};
+
+TEST_F(EdgeTest, RestingHalfASecondOnACornerOpensTheBarWithItsPanel) {
+    frmSide& b = collapsedBar();
+    EXPECT_TRUE(collapsed());
+    EXPECT_EQ(panel(), nullptr) << "no panel while the bar is collapsed";
+
+    // Less than the dwell, then away and back: the dwell starts afresh.
+    desk.setCursor(1365, 0);
+    desk.advance(400);
+    desk.setCursor(1365, 5);
+    desk.advance(20);
+    desk.setCursor(1365, 0);
+    desk.advance(400);
+    EXPECT_TRUE(collapsed());
+
+    desk.advance(120); // the dwell ends and the fade begins
+    EXPECT_EQ(b.width(), 1590);
+    desk.advance(300);
+    EXPECT_TRUE(open());
+    EXPECT_EQ(b.HScroll1.value(), 241) << "24 steps of 10 from 1";
+    EXPECT_EQ(b.left(), 20490 - 1590);
+    EXPECT_FALSE(b.tmrOpen.running());
+    ASSERT_NE(panel(), nullptr);
+    EXPECT_TRUE(desk.windowOf(*panel())->visible);
+    EXPECT_EQ(desk.windowOf(*panel())->alpha, 241);
+    EXPECT_EQ(desk.windowOf(b)->alpha, 241);
+
+    // On the bar it stays; one pixel beyond its inner edge it collapses.
+    desk.setCursor(1260, 300);
+    desk.advance(500);
+    EXPECT_TRUE(open());
+    desk.setCursor(1259, 300);
+    desk.advance(10);
+    desk.setCursor(1300, 300); // back at once: the collapse still comes
+    desk.advance(110);
+    EXPECT_TRUE(collapsed());
+    desk.advance(20);
+    EXPECT_EQ(panel(), nullptr);
+}
+
+TEST_F(EdgeTest, OnlyTheTwoCornerPixelsOfTheBarsEdgeArmTheDwell) {
+    collapsedBar();
+    for (auto [x, y] : {std::pair{1364L, 0L}, {1365L, 1L}, {1365L, 766L}, {0L, 0L}}) {
+        desk.setCursor(x, y);
+        desk.advance(800);
+        EXPECT_TRUE(collapsed()) << x << "," << y;
+    }
+    desk.setCursor(1365, 767);
+    desk.advance(800);
+    EXPECT_TRUE(open());
+}
+
+TEST_F(EdgeTest, OnTheLeftEdgeTheLeftCornersOpenAndTheAwayZoneStartsAtOneHundred) {
+    std::vector<std::string> lines = defaultLines();
+    lines[19] = "1";
+    writeLines(lines);
+    frmSide& b = collapsedBar();
+    EXPECT_TRUE(collapsed());
+    desk.setCursor(0, 1);
+    desk.advance(800);
+    EXPECT_TRUE(collapsed());
+    desk.setCursor(0, 767);
+    desk.advance(800);
+    EXPECT_TRUE(open());
+    EXPECT_EQ(b.left(), -45) << "a left bar never moves";
+    for (long x : {99L, -200L}) { // a monitor further left counts as on the bar
+        desk.setCursor(x, 300);
+        desk.advance(300);
+        EXPECT_TRUE(open()) << x;
+    }
+    ASSERT_NE(panel(), nullptr);
+    EXPECT_EQ(panel()->left(), 20490 - 7470 - 780) << "the panel stands opposite";
+    desk.setCursor(100, 300);
+    desk.advance(120);
+    EXPECT_TRUE(collapsed());
+}
+
+TEST_F(EdgeTest, LeavingDuringTheFadeLetsItFinishThenCollapses) {
+    collapsedBar();
+    desk.setCursor(1365, 0);
+    desk.advance(560); // the dwell, and a few fade steps
+    ASSERT_EQ(bar().width(), 1590);
+    ASSERT_LT(bar().HScroll1.value(), 241);
+    desk.setCursor(kMiddleX, kMiddleY);
+    desk.advance(190); // the fade ends at 740 ms
+    EXPECT_TRUE(open());
+    desk.advance(100);
+    EXPECT_TRUE(collapsed());
+}
+
+TEST_F(EdgeTest, AnOpacityTargetAboveTheScaleStillOpensAndCollapses) {
+    for (const char* glassAlpha : {"252", "32767"}) {
+        std::vector<std::string> lines = defaultLines();
+        lines[28] = glassAlpha;
+        writeLines(lines);
+        program.unload<frmSide>();
+        collapsedBar();
+        desk.setCursor(1365, 0);
+        desk.advance(1000);
+        EXPECT_EQ(bar().HScroll1.value(), 255) << glassAlpha;
+        EXPECT_EQ(bar().width(), 1590);
+        desk.setCursor(kMiddleX, kMiddleY);
+        desk.advance(120);
+        EXPECT_TRUE(collapsed()) << glassAlpha;
+    }
+}
+
+TEST_F(EdgeTest, ANewScreenSizeMakesTheBarAnewAndAFailedCursorQueryKeepsTheLastPosition) {
+    frmSide& before = collapsedBar();
+    desk.setScreenPixels(1024, 600);
+    desk.advance(20);
+    frmSide& after = bar();
+    EXPECT_NE(&after, &before);
+    EXPECT_EQ(after.LoadedScreenWidth, 15360);
+    EXPECT_EQ(after.left(), 15360 - 1590);
+    desk.advance(200);
+    EXPECT_TRUE(collapsed());
+
+    desk.setCursor(1023, 599);
+    desk.advance(20);
+    desk.setCursorFails(true);
+    desk.advance(800);
+    EXPECT_TRUE(open()) << "the last position seen stays on the corner";
+}
+
+TEST_F(EdgeTest, ALeftSideBelowZeroWatchesNoEdge) {
+    std::vector<std::string> lines = defaultLines();
+    lines[19] = "-1";
+    writeLines(lines);
+    frmSide& b = loadBar();
+    desk.setCursor(kMiddleX, kMiddleY);
+    desk.advance(500);
+    EXPECT_EQ(b.width(), 1) << "never widened";
+    EXPECT_EQ(b.HScroll1.value(), 255) << "never collapsed";
+    EXPECT_NE(panel(), nullptr) << "the panel rule still runs";
+}
+
+} // namespace
+} // namespace tavrin::testing
