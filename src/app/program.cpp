@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "app/frm_inicio.h"
 #include "bar/frm_side.h"
 #include "clock/frm_date.h"
 
@@ -10,7 +11,7 @@ Program::Program(WindowSystem& ws) : ws(ws), module1(ws) {}
 Program::~Program() = default;
 
 void Program::start() {
-    form<frmSide>().show();
+    form<frmInicio>().show();
 }
 
 } // namespace tavrin

@@ -8,6 +8,7 @@
 namespace tavrin {
 
 class frmDate;
+class frmInicio;
 class frmSide;
 
 class Program {
@@ -27,13 +28,13 @@ class Program {
     template <class T> T* loaded() { return slot<T>().ifLoaded(); }
     template <class T> void unload() { slot<T>().unload(); }
 
-    // Opens the program's first window.
+    // Opens the program's first window, the splash.
     void start();
 
   private:
     template <class T> FormSlot<T>& slot() { return forms_.template slot<T>(); }
 
-    FormSlots<frmSide, frmDate> forms_;
+    FormSlots<frmInicio, frmSide, frmDate> forms_;
 };
 
 } // namespace tavrin

@@ -77,6 +77,13 @@ void Form::load() {
     if (peer_)
         return;
     fitLabels(*this);
+    // A centred form stands in the middle of the screen; its own position
+    // follows, so that the program reads where it is.
+    if (centred_) {
+        const Twips left = (ws_.screenWidth() - width_) / 2;
+        const Twips top = (ws_.screenHeight() - height_) / 2;
+        move(std::max<Twips>(left, 0), std::max<Twips>(top, 0), width_, height_);
+    }
     peer_ = ws_.createWindow(*this);
     Form_Load();
 }

@@ -118,10 +118,10 @@ TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
     ASSERT_TRUE(driver->runUntil([&] { return GetForegroundWindow() == user; }));
     {
         Program program(driver->ws());
-        program.start();
         frmSide& bar = program.form<frmSide>();
         // Opened by hand below: the cursor poll must not collapse it.
         bar.tmrMouse.setEnabled(false);
+        bar.show();
         HWND w = windowOf(bar);
         ASSERT_TRUE(driver->runUntil([&] { return IsWindowVisible(w) != FALSE; }));
 

@@ -44,19 +44,9 @@ RECT outerRect(const Form& form) {
     return r;
 }
 
-// A centred form stands in the middle of the screen; the form's own
-// position follows, so that the program reads where it is.
-void centre(Form& form, const WindowSystem& ws) {
-    const Twips left = (ws.screenWidth() - form.width()) / 2;
-    const Twips top = (ws.screenHeight() - form.height()) / 2;
-    form.move(left < 0 ? 0 : left, top < 0 ? 0 : top, form.width(), form.height());
-}
-
 } // namespace
 
-HWND createFormWindow(Win32Desktop& desktop, Form& form) {
-    if (form.centred())
-        centre(form, desktop);
+HWND createFormWindow(Form& form) {
     const RECT r = outerRect(form);
     return CreateWindowExW(exStyleOf(form), windowClassName(WindowClass::Form),
                            wideFromUtf8(form.caption()).c_str(), styleOf(form), r.left, r.top,
@@ -66,7 +56,7 @@ HWND createFormWindow(Win32Desktop& desktop, Form& form) {
 
 FormHost::FormHost(Win32Desktop& desktop, Form& form)
     : ContainerSurface(context_, form), desktop_(desktop), form_(form),
-      window_(createFormWindow(desktop, form)), context_(desktop, form, window_.get()) {
+      window_(createFormWindow(form)), context_(desktop, form, window_.get()) {
     if (!window_)
         throw std::runtime_error("the window system refused a window");
     createPeers(context_, form, window_.get(), peers_);
