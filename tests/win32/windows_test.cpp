@@ -160,13 +160,21 @@ TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
 
         // Translucency as the layered window carries it.
         const WindowHandle handle = bar.hWnd();
+        auto alphaOf = [&] {
+            BYTE alpha = 0;
+            DWORD flags = 0;
+            GetLayeredWindowAttributes(w, nullptr, &alpha, &flags);
+            EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
+            return alpha;
+        };
+        EXPECT_EQ(program.module1.SetGlass(handle, 255), kGlassApplied);
+        EXPECT_EQ(alphaOf(), 255);
+        EXPECT_EQ(program.module1.SetGlass(handle, 0), kGlassApplied);
         EXPECT_EQ(program.module1.SetGlass(handle, 240), kGlassApplied);
-        EXPECT_EQ(program.module1.SetGlass(handle, 256), kGlassOutOfRange);
-        BYTE alpha = 0;
-        DWORD flags = 0;
-        ASSERT_TRUE(GetLayeredWindowAttributes(w, nullptr, &alpha, &flags));
-        EXPECT_EQ(alpha, 240);
-        EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
+        EXPECT_EQ(alphaOf(), 240) << "the second level applies";
+        for (std::int16_t outside : {256, -1})
+            EXPECT_EQ(program.module1.SetGlass(handle, outside), kGlassOutOfRange);
+        EXPECT_EQ(alphaOf(), 240);
         EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_LAYERED);
         EXPECT_EQ(GetForegroundWindow(), user);
     }
@@ -175,6 +183,10 @@ TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
 
 TEST(Windows, TheClockPanelStandsAtTheBottomLeftTopmostAndAsTranslucentAsTheBar) {
     const auto driver = conformance::makeDriver();
+    HWND user = CreateWindowExW(0, L"STATIC", L"user", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300,
+                                200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetForegroundWindow(user);
+    ASSERT_TRUE(driver->runUntil([&] { return GetForegroundWindow() == user; }));
     Program program(driver->ws());
     frmSide& bar = program.form<frmSide>();
     // The cursor poll would collapse the bar and take the panel away.
@@ -203,6 +215,8 @@ TEST(Windows, TheClockPanelStandsAtTheBottomLeftTopmostAndAsTranslucentAsTheBar)
     EXPECT_EQ(alpha, 240);
     EXPECT_EQ(panel->Label1.caption().size(), 5u) << "HH:MM";
     EXPECT_GT(panel->Label2.width(), 0) << "the weekday fits its text";
+    EXPECT_EQ(GetForegroundWindow(), user) << "neither the bar nor the panel takes the focus";
+    DestroyWindow(user);
 }
 
 TEST(Windows, MouseReachesTheTopmostLabelAndClicksOnlyWhereReleased) {
