@@ -50,4 +50,5 @@ WINE_PACKAGES=(wine wine64 fonts-wine fonts-liberation fonts-symbola fonts-crose
                fonts-dejavu-core libxrandr2 libxrender1 libxi6 libxcursor1 libxcomposite1
                libxinerama1 libxfixes3 x11-utils)
 # A virtual X server with input, screenshots and the window tree.
-VIRTUAL_SCREEN_PACKAGES=(xvfb xdotool imagemagick x11-utils)
+VIRTUAL_SCREEN_PACKAGES=(xvfb xdotool imagemagick x11-utils xserver-xorg-core xserver-xorg-video-dummy
+                         x11-xserver-utils)
