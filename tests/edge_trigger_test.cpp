@@ -65,6 +65,20 @@ TEST_F(EdgeTest, RestingHalfASecondOnACornerOpensTheBarWithItsPanel) {
     EXPECT_EQ(panel(), nullptr);
 }
 
+TEST_F(EdgeTest, ANewBarOpensOnlyAfterItsFirstCollapse) {
+    desk.setCursor(1365, 0);
+    frmSide& b = loadBar();
+    desk.advance(800);
+    EXPECT_EQ(b.width(), 1) << "created at 255: the fade has nothing to do";
+    EXPECT_EQ(b.HScroll1.value(), 255);
+    desk.setCursor(kMiddleX, kMiddleY);
+    desk.advance(120);
+    EXPECT_TRUE(collapsed());
+    desk.setCursor(1365, 0);
+    desk.advance(800);
+    EXPECT_TRUE(open());
+}
+
 TEST_F(EdgeTest, OnlyTheTwoCornerPixelsOfTheBarsEdgeArmTheDwell) {
     collapsedBar();
     for (auto [x, y] : {std::pair{1364L, 0L}, {1365L, 1L}, {1365L, 766L}, {0L, 0L}}) {
