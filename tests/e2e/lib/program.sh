@@ -89,3 +89,7 @@ wait_for_collapsed_bar() {
     show_program_windows
     return 1
 }
+
+# The open bar's tile panel starts 40 px down the screen (its first glyph
+# about 45); above it lies the bar's bare background, in its back colour.
+BAR_TILES_TOP=40

@@ -43,3 +43,28 @@ show_program_windows() {
     echo "  all its X windows:"
     program_windows --all | sed 's/^/    /'
 }
+
+# program_window_with LEFT TOP WIDTH HEIGHT: the id of the program's X
+# window (mapped or not) that stands there; prints nothing when none does.
+program_window_with() {
+    local id
+    for id in $(xdotool search --class "$PROGRAM_WINDOW_CLASS" 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | awk -v id="$id" -v want="$1 $2 $3 $4" '
+            /Absolute upper-left X:/ { x = $NF }
+            /Absolute upper-left Y:/ { y = $NF }
+            /^ *Width:/ { w = $NF }
+            /^ *Height:/ { h = $NF }
+            END { if (x " " y " " w " " h == want) print id }'
+    done | head -n 1
+}
+
+# window_opacity ID: the window's _NET_WM_WINDOW_OPACITY, the 32-bit figure
+# Wine publishes for a layered window's alpha; empty when it has none.
+window_opacity() {
+    xprop -id "$1" _NET_WM_WINDOW_OPACITY 2>/dev/null | sed -n 's/^_NET_WM_WINDOW_OPACITY(CARDINAL) = \([0-9]*\)$/\1/p'
+}
+
+# window_opacity_is ID VALUE
+window_opacity_is() {
+    [ "$(window_opacity "$1")" = "$2" ]
+}
