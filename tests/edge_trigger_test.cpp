@@ -100,6 +100,11 @@ TEST_F(EdgeTest, OnTheLeftEdgeTheLeftCornersOpenAndTheAwayZoneStartsAtOneHundred
     desk.setCursor(0, 1);
     desk.advance(800);
     EXPECT_TRUE(collapsed());
+    desk.setCursor(0, 0);
+    desk.advance(800);
+    EXPECT_TRUE(open());
+    desk.setCursor(kMiddleX, kMiddleY);
+    desk.advance(120);
     desk.setCursor(0, 767);
     desk.advance(800);
     EXPECT_TRUE(open());
@@ -118,6 +123,22 @@ TEST_F(EdgeTest, OnTheLeftEdgeTheLeftCornersOpenAndTheAwayZoneStartsAtOneHundred
 
 TEST_F(EdgeTest, LeavingDuringTheFadeLetsItFinishThenCollapses) {
     collapsedBar();
+    // Back on the bar before the collapse timer ticks, mid-fade: the tick
+    // only stops itself and the bar stays open.
+    desk.setCursor(1365, 0);
+    desk.advance(530);
+    ASSERT_EQ(bar().width(), 1590);
+    ASSERT_NE(panel(), nullptr) << "the panel comes with the first fade step";
+    desk.setCursor(kMiddleX, kMiddleY);
+    desk.advance(10);
+    desk.setCursor(1300, 300);
+    desk.advance(400);
+    EXPECT_TRUE(open());
+    desk.setCursor(kMiddleX, kMiddleY);
+    desk.advance(120);
+    ASSERT_TRUE(collapsed());
+
+    // Away for good: the fade runs to its end, then the bar collapses.
     desk.setCursor(1365, 0);
     desk.advance(560); // the dwell, and a few fade steps
     ASSERT_EQ(bar().width(), 1590);
@@ -129,8 +150,8 @@ TEST_F(EdgeTest, LeavingDuringTheFadeLetsItFinishThenCollapses) {
     EXPECT_TRUE(collapsed());
 }
 
-TEST_F(EdgeTest, AnOpacityTargetAboveTheScaleStillOpensAndCollapses) {
-    for (const char* glassAlpha : {"252", "32767"}) {
+TEST_F(EdgeTest, TheFadeEndsAtTheFirstStepNotBelowTheTargetNeverAboveTheScale) {
+    for (auto [glassAlpha, final] : {std::pair{"200", 201}, {"252", 255}, {"32767", 255}}) {
         std::vector<std::string> lines = defaultLines();
         lines[28] = glassAlpha;
         writeLines(lines);
@@ -138,7 +159,7 @@ TEST_F(EdgeTest, AnOpacityTargetAboveTheScaleStillOpensAndCollapses) {
         collapsedBar();
         desk.setCursor(1365, 0);
         desk.advance(1000);
-        EXPECT_EQ(bar().HScroll1.value(), 255) << glassAlpha;
+        EXPECT_EQ(bar().HScroll1.value(), final) << glassAlpha;
         EXPECT_EQ(bar().width(), 1590);
         desk.setCursor(kMiddleX, kMiddleY);
         desk.advance(120);
@@ -148,12 +169,16 @@ TEST_F(EdgeTest, AnOpacityTargetAboveTheScaleStillOpensAndCollapses) {
 
 TEST_F(EdgeTest, ANewScreenSizeMakesTheBarAnewAndAFailedCursorQueryKeepsTheLastPosition) {
     frmSide& before = collapsedBar();
+    std::vector<std::string> lines = defaultLines();
+    lines[0] = "Casa";
+    writeLines(lines);
     desk.setScreenPixels(1024, 600);
     desk.advance(20);
     frmSide& after = bar();
     EXPECT_NE(&after, &before);
     EXPECT_EQ(after.LoadedScreenWidth, 15360);
     EXPECT_EQ(after.left(), 15360 - 1590);
+    EXPECT_EQ(after.Labels[0].caption(), "Casa") << "the settings are read again";
     desk.advance(200);
     EXPECT_TRUE(collapsed());
 
