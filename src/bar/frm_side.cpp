@@ -240,9 +240,11 @@ void frmSide::tmrMouse_Timer() {
         CursorX = cursor.x;
         CursorY = cursor.y;
     }
-    // The screen in pixels always at 15 twips each.
-    const long width = static_cast<long>(ws.screenWidth() / kTwipsPerPixel);
-    const long height = static_cast<long>(ws.screenHeight() / kTwipsPerPixel);
+    // Read once a poll: under Wine each query of the screen is several
+    // round trips to the server. In pixels always at 15 twips each.
+    const Twips screenWidth = ws.screenWidth(), screenHeight = ws.screenHeight();
+    const long width = static_cast<long>(screenWidth / kTwipsPerPixel);
+    const long height = static_cast<long>(screenHeight / kTwipsPerPixel);
     const double side = s.leftSide();
     if (side >= 1 || side == 0) {
         const long edge = side >= 1 ? 0 : width - 1;
@@ -261,8 +263,8 @@ void frmSide::tmrMouse_Timer() {
         program_.form<frmDate>().show();
 
     // A new screen size: the bar is made anew for it.
-    if (ws.screenWidth() != LoadedScreenWidth ||
-        ws.screenHeight() != static_cast<Twips>(LoadedScreenHeight)) {
+    if (screenWidth != LoadedScreenWidth ||
+        screenHeight != static_cast<Twips>(LoadedScreenHeight)) {
         Program& program = program_;
         program.unload<frmSide>();
         program.form<frmSide>().show();
