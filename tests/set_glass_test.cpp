@@ -3,8 +3,6 @@
 
 #include "clock/frm_date.h"
 
-#include <stdexcept>
-
 namespace tavrin::testing {
 namespace {
 
@@ -49,22 +47,6 @@ TEST_F(BarTest, TheScrollBarsValueReachesTheBarAndThePanelWhichLoadsUnseen) {
         EXPECT_FALSE(desk.windowOf(*panel)->visible);
         program.unload<frmDate>();
     }
-}
-
-// A desktop where reading the style fails.
-class FailingStyleDesk : public sim::SimDesktop {
-  public:
-    long getWindowLong(WindowHandle, int) override { throw std::runtime_error("refused"); }
-};
-
-TEST(SetGlass, AFailingStepIsRememberedAndTheNextStepsStillRun) {
-    FailingStyleDesk desk;
-    Program program(desk);
-    frmSide& bar = program.form<frmSide>();
-    EXPECT_EQ(program.module1.SetGlass(bar.hWnd(), 100), kGlassFailed);
-    EXPECT_EQ(desk.window(bar.hWnd())->exStyle, kWsExLayered);
-    EXPECT_EQ(desk.window(bar.hWnd())->alpha, 100);
-    EXPECT_EQ(desk.escapedHandlers().size(), 0u);
 }
 
 } // namespace

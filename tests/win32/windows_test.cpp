@@ -79,35 +79,6 @@ COLORREF screenPixel(int x, int y) {
     return c;
 }
 
-// With TAVRIN_SHOT set, saves that part of the screen there as a BMP file,
-// for a person to look at what the test saw.
-void saveScreenPart(const RECT& part) {
-    wchar_t path[MAX_PATH];
-    if (GetEnvironmentVariableW(L"TAVRIN_SHOT", path, MAX_PATH) == 0)
-        return;
-    const int width = part.right - part.left, height = part.bottom - part.top;
-    // Bottom-up, as BMP files keep it.
-    BITMAPINFOHEADER header{sizeof header, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-    HDC screen = GetDC(nullptr);
-    UniqueMemoryDc memory(CreateCompatibleDC(screen));
-    UniqueBitmap bitmap(CreateCompatibleBitmap(screen, width, height));
-    {
-        Selected selected(memory.get(), bitmap.get());
-        BitBlt(memory.get(), 0, 0, width, height, screen, part.left, part.top, SRCCOPY);
-    }
-    GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(),
-              reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    const auto bytes = static_cast<DWORD>(pixels.size() * 4);
-    const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof header;
-    const BITMAPFILEHEADER file{0x4D42 /* "BM" */, offset + bytes, 0, 0, offset};
-    std::ofstream out(std::filesystem::path(path), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(reinterpret_cast<const char*>(pixels.data()), bytes);
-}
-
 TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
     const auto driver = conformance::makeDriver();
     // A window of the user's, in front and focused.
@@ -155,7 +126,6 @@ TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
             for (int x = 1260; x < 1366; x += 2)
                 white += screenPixel(x, y) == RGB(255, 255, 255);
         EXPECT_GT(white, 50) << "the first tile shows its glyph";
-        saveScreenPart(RECT{1260, 0, 1366, 768});
         EXPECT_EQ(GetForegroundWindow(), user);
 
         // Translucency as the layered window carries it.
