@@ -79,14 +79,24 @@ COLORREF screenPixel(int x, int y) {
     return c;
 }
 
+// A window of the user's, in front and focused while it lives.
+struct UserWindow {
+    explicit UserWindow(conformance::DesktopDriver& driver)
+        : window(CreateWindowExW(0, L"STATIC", L"user", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300,
+                                 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {
+        SetForegroundWindow(window);
+        driver.runUntil([&] { return GetForegroundWindow() == window; });
+    }
+    ~UserWindow() { DestroyWindow(window); }
+    UserWindow(const UserWindow&) = delete;
+    UserWindow& operator=(const UserWindow&) = delete;
+    HWND window;
+};
+
 TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
     const auto driver = conformance::makeDriver();
-    // A window of the user's, in front and focused.
-    HWND user = CreateWindowExW(0, L"STATIC", L"user", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300,
-                                200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(user, nullptr);
-    SetForegroundWindow(user);
-    ASSERT_TRUE(driver->runUntil([&] { return GetForegroundWindow() == user; }));
+    const UserWindow user(*driver);
+    ASSERT_EQ(GetForegroundWindow(), user.window);
     {
         Program program(driver->ws());
         frmSide& bar = program.form<frmSide>();
@@ -112,7 +122,7 @@ TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
         EXPECT_EQ(SendMessageW(w, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(w),
                                MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
                   MA_NOACTIVATE);
-        EXPECT_EQ(GetForegroundWindow(), user);
+        EXPECT_EQ(GetForegroundWindow(), user.window);
         EXPECT_NE(GetClassLongPtrW(w, GCLP_HICON), 0) << "the program's icon";
 
         // Opened by hand to its full width: the back colour at the top,
@@ -126,7 +136,7 @@ TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
             for (int x = 1260; x < 1366; x += 2)
                 white += screenPixel(x, y) == RGB(255, 255, 255);
         EXPECT_GT(white, 50) << "the first tile shows its glyph";
-        EXPECT_EQ(GetForegroundWindow(), user);
+        EXPECT_EQ(GetForegroundWindow(), user.window);
 
         // Translucency as the layered window carries it.
         const WindowHandle handle = bar.hWnd();
@@ -146,17 +156,14 @@ TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
             EXPECT_EQ(program.module1.SetGlass(handle, outside), kGlassOutOfRange);
         EXPECT_EQ(alphaOf(), 240);
         EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_LAYERED);
-        EXPECT_EQ(GetForegroundWindow(), user);
+        EXPECT_EQ(GetForegroundWindow(), user.window);
     }
-    DestroyWindow(user);
 }
 
 TEST(Windows, TheClockPanelStandsAtTheBottomLeftTopmostAndAsTranslucentAsTheBar) {
     const auto driver = conformance::makeDriver();
-    HWND user = CreateWindowExW(0, L"STATIC", L"user", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300,
-                                200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetForegroundWindow(user);
-    ASSERT_TRUE(driver->runUntil([&] { return GetForegroundWindow() == user; }));
+    const UserWindow user(*driver);
+    ASSERT_EQ(GetForegroundWindow(), user.window);
     Program program(driver->ws());
     frmSide& bar = program.form<frmSide>();
     // The cursor poll would collapse the bar and take the panel away.
@@ -185,8 +192,8 @@ TEST(Windows, TheClockPanelStandsAtTheBottomLeftTopmostAndAsTranslucentAsTheBar)
     EXPECT_EQ(alpha, 240);
     EXPECT_EQ(panel->Label1.caption().size(), 5u) << "HH:MM";
     EXPECT_GT(panel->Label2.width(), 0) << "the weekday fits its text";
-    EXPECT_EQ(GetForegroundWindow(), user) << "neither the bar nor the panel takes the focus";
-    DestroyWindow(user);
+    EXPECT_EQ(GetForegroundWindow(), user.window)
+        << "neither the bar nor the panel takes the focus";
 }
 
 TEST(Windows, MouseReachesTheTopmostLabelAndClicksOnlyWhereReleased) {

@@ -139,8 +139,11 @@ Control* FormHost::controlOwning(HWND window) const {
 }
 
 bool FormHost::tab(HWND from, bool backwards) {
-    Control* next = nextTabStop(form_, controlOwning(from), backwards);
-    auto* peer = next ? dynamic_cast<ChildControl*>(next->peer()) : nullptr;
+    return focus(nextTabStop(form_, controlOwning(from), backwards));
+}
+
+bool FormHost::focus(Control* control) {
+    auto* peer = control ? dynamic_cast<ChildControl*>(control->peer()) : nullptr;
     if (!peer)
         return false;
     SetFocus(peer->window());
@@ -155,14 +158,9 @@ bool FormHost::activate(WPARAM state) {
         return false;
     }
     const std::vector<Control*> stops = tabStops(form_);
-    Control* to = std::find(stops.begin(), stops.end(), lastFocus_) != stops.end() ? lastFocus_
-                  : stops.empty()                                                  ? nullptr
-                                                                                   : stops.front();
-    auto* peer = to ? dynamic_cast<ChildControl*>(to->peer()) : nullptr;
-    if (!peer)
-        return false;
-    SetFocus(peer->window());
-    return true;
+    if (std::find(stops.begin(), stops.end(), lastFocus_) != stops.end())
+        return focus(lastFocus_);
+    return focus(stops.empty() ? nullptr : stops.front());
 }
 
 void FormHost::ownMouse(MouseEvent event, const MouseArgs& args) {

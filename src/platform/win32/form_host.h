@@ -48,6 +48,8 @@ class FormHost : private ContainerSurface, private MessageTarget {
     // A bordered form, like a dialog, gives the focus back to the control
     // that had it when the user comes back to the window.
     bool activate(WPARAM state);
+    // Puts the focus on the control's window; false when it has none.
+    bool focus(Control* control);
 
     Win32Desktop& desktop_;
     Form& form_;

@@ -1,18 +1,6 @@
 #include "platform/win32/controls/edit_text.h"
 
-#include "platform/win32/text/font_utf16.h"
-
 namespace tavrin::win32 {
-namespace {
-
-constexpr int kSurrogateBits = 10;
-
-} // namespace
-
-char32_t fromSurrogates(wchar_t high, wchar_t low) {
-    return kFirstSupplementary + ((static_cast<char32_t>(high) - 0xD800) << kSurrogateBits) +
-           (static_cast<char32_t>(low) - 0xDC00);
-}
 
 bool splitsPair(const std::wstring& text, std::size_t unit) {
     return unit > 0 && unit < text.size() && isHighSurrogate(text[unit - 1]) &&

@@ -3,18 +3,12 @@
 // surrogate pair of two units that the caret never stands between.
 #pragma once
 
+#include "platform/win32/text/font_utf16.h"
+
 #include <cstddef>
 #include <string>
 
 namespace tavrin::win32 {
-
-inline bool isHighSurrogate(char32_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-inline bool isLowSurrogate(char32_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-char32_t fromSurrogates(wchar_t high, wchar_t low);
 
 // Characters in the first units of the text; a pair that the count cuts
 // counts whole.

@@ -7,6 +7,21 @@
 namespace tavrin::win32 {
 
 inline constexpr char32_t kFirstSupplementary = 0x10000;
+inline constexpr char32_t kFirstHighSurrogate = 0xD800;
+inline constexpr char32_t kFirstLowSurrogate = 0xDC00;
+inline constexpr char32_t kLastSurrogate = 0xDFFF;
+inline constexpr int kSurrogateBits = 10;
+
+inline bool isHighSurrogate(char32_t unit) {
+    return unit >= kFirstHighSurrogate && unit < kFirstLowSurrogate;
+}
+inline bool isLowSurrogate(char32_t unit) {
+    return unit >= kFirstLowSurrogate && unit <= kLastSurrogate;
+}
+inline char32_t fromSurrogates(char32_t high, char32_t low) {
+    return kFirstSupplementary + ((high - kFirstHighSurrogate) << kSurrogateBits) +
+           (low - kFirstLowSurrogate);
+}
 
 inline void appendUtf16(std::wstring& out, char32_t character) {
     if (character < kFirstSupplementary) {
@@ -14,19 +29,19 @@ inline void appendUtf16(std::wstring& out, char32_t character) {
         return;
     }
     const char32_t offset = character - kFirstSupplementary;
-    out.push_back(static_cast<wchar_t>(0xD800 + (offset >> 10)));
-    out.push_back(static_cast<wchar_t>(0xDC00 + (offset & 0x3FF)));
+    out.push_back(static_cast<wchar_t>(kFirstHighSurrogate + (offset >> kSurrogateBits)));
+    out.push_back(static_cast<wchar_t>(kFirstLowSurrogate + (offset & 0x3FF)));
 }
 
 // Decodes the code point at text[pos], advancing pos; a lone surrogate
 // stands for itself.
 inline char32_t nextUtf16(const std::wstring& text, std::size_t& pos) {
     const char32_t first = static_cast<char16_t>(text[pos++]);
-    if (first >= 0xD800 && first <= 0xDBFF && pos < text.size()) {
+    if (isHighSurrogate(first) && pos < text.size()) {
         const char32_t second = static_cast<char16_t>(text[pos]);
-        if (second >= 0xDC00 && second <= 0xDFFF) {
+        if (isLowSurrogate(second)) {
             ++pos;
-            return kFirstSupplementary + ((first - 0xD800) << 10) + (second - 0xDC00);
+            return fromSurrogates(first, second);
         }
     }
     return first;

@@ -24,7 +24,7 @@ namespace {
 
 bool beyondBasicPlane(const std::wstring& text) {
     return std::any_of(text.begin(), text.end(),
-                       [](wchar_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; });
+                       [](wchar_t unit) { return isHighSurrogate(unit) || isLowSurrogate(unit); });
 }
 
 // Whether DrawTextW can draw the runs: one font, no surrogate pairs.
