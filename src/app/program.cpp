@@ -3,6 +3,7 @@
 #include "app/frm_inicio.h"
 #include "bar/frm_side.h"
 #include "clock/frm_date.h"
+#include "config/frm_config.h"
 
 namespace tavrin {
 

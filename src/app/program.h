@@ -7,6 +7,7 @@
 
 namespace tavrin {
 
+class frmConfig;
 class frmDate;
 class frmInicio;
 class frmSide;
@@ -34,7 +35,7 @@ class Program {
   private:
     template <class T> FormSlot<T>& slot() { return forms_.template slot<T>(); }
 
-    FormSlots<frmInicio, frmSide, frmDate> forms_;
+    FormSlots<frmInicio, frmSide, frmDate, frmConfig> forms_;
 };
 
 } // namespace tavrin

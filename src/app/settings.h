@@ -40,6 +40,10 @@ struct SettingsRecord {
     bool operator==(const SettingsRecord&) const = default;
 };
 
+// A stored colour as the controls take it: a 24-bit RGB number. Throws
+// ConversionError for a value that is not a whole number of that range.
+std::uint32_t settingColor(const Loose& value);
+
 // The file's content: thirty lines in line order, each ended by CR LF. A
 // value never spans lines: every run of CR and LF characters inside it is
 // written as one space.

@@ -23,6 +23,14 @@ std::string oneLine(const std::string& value) {
 
 } // namespace
 
+std::uint32_t settingColor(const Loose& value) {
+    constexpr std::int32_t kWhite = 0xFFFFFF;
+    const std::int32_t n = value.toInt32();
+    if (n < 0 || n > kWhite)
+        throw ConversionError("not a colour");
+    return static_cast<std::uint32_t>(n);
+}
+
 std::string settingsFileText(const SettingsRecord& s) {
     std::vector<std::string> values;
     values.reserve(kSettingsLines);

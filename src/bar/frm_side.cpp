@@ -23,8 +23,6 @@ constexpr Twips kShortPanel = 7500;   // five tiles
 constexpr Twips kSmallScreen = 10500; // below this the bar is always short
 constexpr Twips kTinyScreen = 9255;   // below this the settings also turn short
 constexpr Twips kCollapsedWidth = 1;
-constexpr int kSettingsTile = 6;
-constexpr int kShortSettingsPlace = 4; // the settings tile's place on the short bar
 constexpr int kUserNameBuffer = 260;
 constexpr int kCaptionDimming = 75; // captions are this much darker than the light level
 constexpr int kUnreadableAlpha = 240;
@@ -50,14 +48,6 @@ Font tileCaptionFont() {
 }
 Font glyphFont() {
     return Font{"Wingdings", 45, 700, false, false, true};
-}
-
-// A stored colour as the controls take it: a 24-bit RGB number.
-Color colorFrom(const Loose& value) {
-    std::int32_t n = value.toInt32();
-    if (n < 0 || n > static_cast<std::int32_t>(kWhite))
-        throw PropertyError("not a colour");
-    return static_cast<Color>(n);
 }
 
 } // namespace
@@ -139,6 +129,16 @@ void frmSide::design() {
         caption.setTransparent(true);
         caption.setForeColor(kDesignCaptionColor);
     }
+    // Both parts of a tile feed the same look; only the face opens anything.
+    for (int i = 0; i < kTiles; ++i)
+        for (Label* part :
+             {&lblButton[static_cast<std::size_t>(i)], &Labels[static_cast<std::size_t>(i)]}) {
+            part->onMouseDown = [this, i](const MouseArgs&) { lblButton_MouseDown(i); };
+            part->onMouseMove = [this, i](const MouseArgs&) { lblButton_MouseMove(i); };
+            part->onMouseUp = [this, i](const MouseArgs&) { lblButton_MouseUp(i); };
+        }
+    for (int i = 0; i < kTiles; ++i)
+        lblButton[static_cast<std::size_t>(i)].onClick = [this, i] { lblButton_Click(i); };
 }
 
 void frmSide::Form_Load() {
@@ -372,9 +372,10 @@ void frmSide::eConfig() {
             caption.setForeColor(rgb(grey, grey, grey));
         for (int i = 0; i < kTiles; ++i)
             lblButton[static_cast<std::size_t>(i)].setForeColor(
-                colorFrom(s.ShortcutColor[static_cast<std::size_t>(i)]));
+                settingColor(s.ShortcutColor[static_cast<std::size_t>(i)]));
         if (shortBar)
-            lblButton[kShortSettingsPlace].setForeColor(colorFrom(s.ShortcutColor[kSettingsTile]));
+            lblButton[kShortSettingsPlace].setForeColor(
+                settingColor(s.ShortcutColor[kSettingsTile]));
         if (s.leftSide() > 1)
             s.LeftSide = 1;
         for (int i = 0; i < kTiles; ++i)

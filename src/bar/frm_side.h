@@ -17,6 +17,9 @@ namespace tavrin {
 class Module1;
 class Program;
 
+inline constexpr int kSettingsTile = 6;
+inline constexpr int kShortSettingsPlace = 4; // the settings tile's place on the short bar
+
 class frmSide : public Form {
   public:
     explicit frmSide(Program& program);
@@ -37,10 +40,14 @@ class frmSide : public Form {
     std::int32_t LoadedScreenHeight = 0;
     // Where the cursor poll last saw the cursor, in screen pixels.
     long CursorX = 0, CursorY = 0;
+    // The tile that keeps its look when the others are reset; 7 is none.
+    int HoverIndex = kTiles;
 
     void Form_Load() override;
     void Form_Resize() override;
     void Form_DblClick() override;
+    // The cursor over the bar's own surface, above or below the tiles.
+    void Form_MouseMove(const MouseArgs&) override;
     // The bar's opacity, carried by HScroll1, goes to the bar and the panel.
     void HScroll1_Change();
 
@@ -50,6 +57,15 @@ class frmSide : public Form {
     void tmrWait_Timer();
     void tmrOpen_Timer();
     void tmrQuit_Timer();
+
+    // The tiles as buttons: lit under the cursor, dark while pressed; a
+    // click on a glyph face opens its folder or the settings window. A
+    // caption shares its tile's look and opens nothing.
+    void NButton();
+    void lblButton_MouseDown(int index);
+    void lblButton_MouseMove(int index);
+    void lblButton_MouseUp(int index);
+    void lblButton_Click(int index);
 
     // Reads the settings file into the settings record, then applies it.
     void eLoad();

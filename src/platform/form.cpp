@@ -89,8 +89,15 @@ void Form::load() {
 }
 
 void Form::show() {
-    if (!peer_ || visible_)
+    if (!peer_)
         return;
+    // Shown again while it is open: a bordered form comes to the front
+    // with the keyboard focus; the bar and the panel stay as they are.
+    if (visible_) {
+        if (border_ != FormBorder::None)
+            peer_->changed(Prop::Visible);
+        return;
+    }
     visible_ = true;
     // The first Form_Resize comes before the window is seen, so that its
     // first paint shows what the handler arranged.

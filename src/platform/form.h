@@ -71,7 +71,9 @@ class Form : public Container {
 
     // Creates the window and runs Form_Load; called once by the form's slot.
     void load();
-    // Shows the window, modeless; the first show raises Form_Resize.
+    // Shows the window, modeless; the first show raises Form_Resize. A
+    // bordered form comes to the front with the keyboard focus, also when
+    // it is shown again while open.
     void show();
     // Destroys the window with its controls and timers. Nothing of the
     // form is called afterwards; the object itself is freed by the window

@@ -55,6 +55,9 @@ class WindowSystem {
 
     // The size of one line of text in a font, for labels that fit their text.
     virtual TextExtent measureText(const Font& font, const std::string& text) = 0;
+    // The system's colour for window backgrounds (COLOR_WINDOW), as the
+    // user's settings have it now.
+    virtual Color windowColor() const = 0;
 
     // Screen size in twips, read anew at each call.
     virtual Twips screenWidth() const = 0;

@@ -34,11 +34,17 @@ class SimDesktop::FormPeerImpl : public FormPeer {
     void changed(Prop what) override {
         if (what != Prop::Visible)
             return;
-        desk_.windows_.at(handle_).visible = form_.visible() && !desk_.ended_;
-        // A bordered form comes up active, with the focus on its first stop.
-        if (form_.visible() && form_.border() != FormBorder::None)
-            if (Control* first = nextTabStop(form_, nullptr, false))
-                desk_.focused_ = first;
+        WindowRecord& record = desk_.windows_.at(handle_);
+        record.visible = form_.visible() && !desk_.ended_;
+        // A bordered form comes up active, with the focus on its first stop,
+        // or on the control of its own that had it.
+        if (!record.visible || form_.border() == FormBorder::None)
+            return;
+        ++record.activations;
+        if (desk_.focused_ && desk_.focused_->form() == &form_)
+            return;
+        if (Control* first = nextTabStop(form_, nullptr, false))
+            desk_.focused_ = first;
     }
 
   private:
@@ -89,6 +95,14 @@ void SimDesktop::setScreenTwips(Twips width, Twips height) {
 void SimDesktop::setScreenPixels(int width, int height) {
     setScreenTwips(static_cast<Twips>(width) * kTwipsPerPixel,
                    static_cast<Twips>(height) * kTwipsPerPixel);
+}
+
+void SimDesktop::setShellFails(bool fails) {
+    shellFails_ = fails;
+}
+
+void SimDesktop::setWindowColor(Color color) {
+    windowColor_ = color;
 }
 
 // --- What the program did ---

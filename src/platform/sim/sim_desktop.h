@@ -34,6 +34,8 @@ struct WindowRecord {
     std::optional<std::uint8_t> alpha; // set by SetLayeredWindowAttributes
     bool topmost = false;
     int setWindowPosCalls = 0;
+    // Times a bordered form came to the front with the focus.
+    int activations = 0;
 };
 
 struct ShellCall {
@@ -72,6 +74,10 @@ class SimDesktop : public WindowSystem {
     void setScreenPixels(int width, int height);
     void setCursor(long x, long y);
     void setCursorFails(bool fails);
+    // The shell cannot be reached: ShellExecute fails before it opens anything.
+    void setShellFails(bool fails);
+    // The system's window background colour; white unless set.
+    void setWindowColor(Color color);
     // The clock then runs on with virtual time.
     void setNow(const LocalTime& time);
     // Overrides the long date; by default it is the Spanish long date of
@@ -170,6 +176,7 @@ class SimDesktop : public WindowSystem {
     // Every character is half an em wide and a line is 1.25 em high, in
     // whole pixels: the same figures on every machine.
     TextExtent measureText(const Font& font, const std::string& text) override;
+    Color windowColor() const override { return windowColor_; }
     Twips screenWidth() const override { return screenWidth_; }
     Twips screenHeight() const override { return screenHeight_; }
     bool getCursorPos(Point& p) override;
@@ -227,6 +234,8 @@ class SimDesktop : public WindowSystem {
     Twips screenHeight_ = 768 * 15.0;
     Point cursor_{683, 384};
     bool cursorFails_ = false;
+    bool shellFails_ = false;
+    Color windowColor_ = rgb(255, 255, 255);
     long long baseSeconds_ = 0; // local time at elapsed 0, seconds since 1970
     long long elapsedMs_ = 0;
     std::optional<std::string> longDate_;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <utility>
 
 namespace tavrin::sim {
@@ -70,6 +71,8 @@ std::intptr_t SimDesktop::shellExecute(WindowHandle owner, const std::optional<s
                                        const std::optional<std::string>& parameters,
                                        const std::optional<std::string>& directory,
                                        int showCommand) {
+    if (shellFails_)
+        throw std::runtime_error("the shell cannot be reached");
     shellCalls_.push_back(
         ShellCall{owner, verb, file, cp1252FromUtf8(file), parameters, directory, showCommand});
     return 42; // above 32: success

@@ -115,8 +115,15 @@ void FormHost::show() {
         return;
     }
     // The bar and the clock panel show without taking the focus.
-    ShowWindow(window_.get(),
-               form_.border() == FormBorder::None ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
+    if (form_.border() == FormBorder::None) {
+        ShowWindow(window_.get(), SW_SHOWNOACTIVATE);
+    } else {
+        // Shown from a click on the bar, which never takes the focus: the
+        // window comes to the front ready for typing, also when it was
+        // already open behind others.
+        ShowWindow(window_.get(), SW_SHOWNORMAL);
+        SetForegroundWindow(window_.get());
+    }
     UpdateWindow(window_.get());
 }
 

@@ -47,6 +47,7 @@ class Win32Desktop : public WindowSystem {
     // Handlers whose failure was stopped where the window system called them.
     std::size_t escapedHandlers() const { return escaped_; }
     TextExtent measureText(const Font& font, const std::string& text) override;
+    Color windowColor() const override { return static_cast<Color>(GetSysColor(COLOR_WINDOW)); }
 
     Twips screenWidth() const override { return services_.screenWidth(); }
     Twips screenHeight() const override { return services_.screenHeight(); }
