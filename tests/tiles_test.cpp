@@ -1,0 +1,107 @@
+// The bar's tiles as buttons: their look under the mouse and what a click
+// on a glyph face opens.
+#include "bar_fixture.h"
+
+#include "config/frm_config.h"
+
+namespace tavrin::testing {
+namespace {
+
+constexpr Color kNormal = rgb(20, 20, 20), kHovered = rgb(50, 50, 50), kPressed = rgb(60, 60, 60);
+
+class TilesTest : public BarTest {
+  protected:
+    // The faces' colours, tile by tile.
+    std::vector<Color> looks(const frmSide& bar) {
+        std::vector<Color> colors;
+        for (const Label& face : bar.lblButton)
+            colors.push_back(face.backColor());
+        return colors;
+    }
+    std::vector<Color> allNormalBut(int tile, Color color) {
+        std::vector<Color> colors(kTiles, kNormal);
+        if (tile >= 0)
+            colors[static_cast<std::size_t>(tile)] = color;
+        return colors;
+    }
+};
+
+TEST_F(TilesTest, ATileLightsUnderTheCursorDarkensWhilePressedAndRestsOnRelease) {
+    frmSide& bar = loadBar();
+    desk.mouseMove(bar.lblButton[2]);
+    EXPECT_EQ(looks(bar), allNormalBut(2, kHovered));
+    desk.mouseMove(bar.Labels[3]); // a caption lights its own tile
+    EXPECT_EQ(looks(bar), allNormalBut(3, kHovered));
+
+    // A press on a caption, with the right button: the tile darkens and
+    // stays dark while the cursor moves within it.
+    desk.mouseDown(bar.Labels[1], {kRightButton});
+    EXPECT_EQ(looks(bar)[1], kPressed);
+    desk.mouseMove(bar.lblButton[1]);
+    EXPECT_EQ(looks(bar)[1], kPressed);
+    desk.mouseUp(bar.Labels[1], {kRightButton});
+    EXPECT_EQ(looks(bar), allNormalBut(-1, kNormal));
+    EXPECT_TRUE(desk.shellCalls().empty()) << "a caption opens nothing";
+
+    // The bare surface resets every tile but the sixth.
+    desk.mouseMove(bar.lblButton[5]);
+    desk.mouseMove(bar);
+    EXPECT_EQ(looks(bar), allNormalBut(5, kHovered));
+    desk.mouseMove(bar.lblButton[2]);
+    desk.mouseMove(bar);
+    EXPECT_EQ(looks(bar), allNormalBut(-1, kNormal));
+}
+
+TEST_F(TilesTest, AFaceOpensItsFolderThroughTheShellOrTheSettingsWindow) {
+    frmSide& bar = loadBar();
+    desk.click(bar.lblButton[0]);
+    ASSERT_EQ(desk.shellCalls().size(), 1u);
+    const sim::ShellCall& call = desk.shellCalls()[0];
+    EXPECT_EQ(call.owner, bar.hWnd());
+    EXPECT_FALSE(call.verb || call.parameters || call.directory);
+    EXPECT_EQ(call.fileAnsi, "C:\\");
+    EXPECT_EQ(call.showCommand, 1);
+    EXPECT_EQ(looks(bar), allNormalBut(-1, kNormal)) << "released before the click";
+
+    desk.click(bar.lblButton[4], kRightButton);
+    EXPECT_EQ(desk.shellCalls().back().fileAnsi, "C:\\Users\\invitado\\Music");
+
+    // The settings tile: one window, brought to the front again.
+    desk.click(bar.lblButton[6]);
+    frmConfig* config = program.loaded<frmConfig>();
+    ASSERT_NE(config, nullptr);
+    EXPECT_TRUE(desk.windowOf(*config)->visible);
+    EXPECT_EQ(desk.focusedControl(), &config->txtNombre[0]) << "ready for typing";
+    desk.click(bar.lblButton[6]);
+    EXPECT_EQ(program.loaded<frmConfig>(), config);
+    EXPECT_EQ(desk.windowOf(*config)->activations, 2);
+    EXPECT_EQ(desk.shellCalls().size(), 2u);
+}
+
+TEST_F(TilesTest, OnTheShortBarTheFifthTileOpensTheSettingsAndFoldersGoOutInAnsi) {
+    std::vector<std::string> lines = defaultLines();
+    lines[27] = "0";
+    lines[6] = "C:\\Música";
+    writeLines(lines);
+    frmSide& bar = loadBar();
+    desk.click(bar.lblButton[4]);
+    EXPECT_NE(program.loaded<frmConfig>(), nullptr);
+    EXPECT_TRUE(desk.shellCalls().empty());
+    desk.click(bar.lblButton[0]);
+    ASSERT_EQ(desk.shellCalls().size(), 1u);
+    EXPECT_EQ(desk.shellCalls()[0].fileAnsi, "C:\\M\xFAsica");
+}
+
+TEST_F(TilesTest, AClickThatCannotBeCarriedOutSaysSoOnceAndChangesNothing) {
+    frmSide& bar = loadBar();
+    desk.setShellFails(true);
+    desk.click(bar.lblButton[2]);
+    ASSERT_EQ(desk.messageBoxes().size(), 1u);
+    EXPECT_EQ(desk.messageBoxes()[0].text, "Enlace roto.");
+    EXPECT_EQ(desk.messageBoxes()[0].caption, "Tavrin");
+    EXPECT_EQ(program.loaded<frmSide>(), &bar);
+    EXPECT_EQ(looks(bar), allNormalBut(-1, kNormal));
+}
+
+} // namespace
+} // namespace tavrin::testing
