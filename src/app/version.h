@@ -1,4 +1,5 @@
-// The program's name, maker and version (3.01.0003).
+// The program's maker and version (3.01.0003), as the version record in
+// resources/tavrin.rc has them; the Win32 tests hold the two together.
 #pragma once
 
 namespace tavrin {

@@ -1,6 +1,7 @@
 // What Windows itself reads from Tavrin.exe: the version record shown in
 // the file's properties, the icon group and the application manifest.
 // (The icon file itself, image by image: icon_test.cpp.)
+#include "app/version.h"
 #include "platform/win32/handles.h"
 
 #include <gtest/gtest.h>
@@ -50,10 +51,12 @@ TEST(Resources, VersionRecordNamesTheProductAndItsVersion) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT fixedSize = 0;
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &fixedSize));
-    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(1, 3));
-    EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(3, 0));
-    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(1, 3));
-    EXPECT_EQ(fixed->dwProductVersionLS, MAKELONG(3, 0));
+    // The same version the About box names.
+    using tavrin::kVersionMajor, tavrin::kVersionMinor, tavrin::kVersionRevision;
+    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(kVersionMinor, kVersionMajor));
+    EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(kVersionRevision, 0));
+    EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(kVersionMinor, kVersionMajor));
+    EXPECT_EQ(fixed->dwProductVersionLS, MAKELONG(kVersionRevision, 0));
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 
     // The language and code page the strings are stored under.
