@@ -1,6 +1,7 @@
 // Forms on both desktops: unloading from inside their own handlers, the
-// close box and Alt+F4, a load that fails, the Tab key's round and labels
-// that fit their text.
+// close box and Alt+F4, a load that fails, a form shown again while open,
+// the Tab key's round, the system's window colour and labels that fit
+// their text.
 #include "probe_form.h"
 
 #include <limits>
@@ -115,6 +116,31 @@ TEST_F(FormConformance, TabFollowsTheDesignOrderThroughFrames) {
     EXPECT_EQ(driver->focused(), &form.text);
     driver->press(form, Key::Tab);
     EXPECT_EQ(driver->focused(), &form.button);
+}
+
+TEST_F(FormConformance, ABorderedFormShownAgainWhileOpenKeepsItsWindowAndTakesTheFocusBack) {
+    int loads = 0;
+    ProbeForm::onLoad = [&](ProbeForm&) { ++loads; };
+    ProbeForm& form = open();
+    const WindowHandle window = form.hWnd();
+    // Another window takes the focus.
+    FormSlot<ProbeForm> otherSlot;
+    ProbeForm& other = otherSlot.get(ws);
+    other.show();
+    ASSERT_TRUE(
+        driver->runUntil([&] { return driver->focused() && driver->focused()->form() == &other; }));
+
+    form.show();
+    EXPECT_TRUE(
+        driver->runUntil([&] { return driver->focused() && driver->focused()->form() == &form; }));
+    EXPECT_EQ(form.hWnd(), window);
+    EXPECT_EQ(slot.ifLoaded(), &form);
+    EXPECT_EQ(loads, 2) << "the first form is not loaded again";
+}
+
+TEST_F(FormConformance, TheSystemWindowColourIsWhiteInTheDefaultScheme) {
+    // What a drop-down list goes back to once its warning colour ends.
+    EXPECT_EQ(ws.windowColor(), rgb(255, 255, 255));
 }
 
 TEST_F(FormConformance, AutoSizedLabelsFitTheirText) {

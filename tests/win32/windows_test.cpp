@@ -14,6 +14,7 @@
 #include "platform/win32/handles.h"
 
 #include "conformance/desktop_driver.h"
+#include "user_window.h"
 
 #include <gtest/gtest.h>
 
@@ -78,20 +79,6 @@ COLORREF screenPixel(int x, int y) {
     ReleaseDC(nullptr, screen);
     return c;
 }
-
-// A window of the user's, in front and focused while it lives.
-struct UserWindow {
-    explicit UserWindow(conformance::DesktopDriver& driver)
-        : window(CreateWindowExW(0, L"STATIC", L"user", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300,
-                                 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {
-        SetForegroundWindow(window);
-        driver.runUntil([&] { return GetForegroundWindow() == window; });
-    }
-    ~UserWindow() { DestroyWindow(window); }
-    UserWindow(const UserWindow&) = delete;
-    UserWindow& operator=(const UserWindow&) = delete;
-    HWND window;
-};
 
 TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
     const auto driver = conformance::makeDriver();

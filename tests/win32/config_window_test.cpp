@@ -1,0 +1,257 @@
+// The settings window as only its real windows show it: its frame in both
+// layouts, the colours the screen shows of its controls, the palette in
+// front of the row it colours, the folder glyph drawn in the fallback
+// font, the tooltips, the Tab key's round, the close box, and coming back
+// to the front when it is opened again.
+#include "app/program.h"
+#include "config/config_values.h"
+#include "config/frm_config.h"
+#include "platform/win32/controls/child_control.h"
+#include "platform/win32/handles.h"
+#include "platform/win32/pixels.h"
+
+#include "conformance/desktop_driver.h"
+#include "user_window.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace tavrin::win32 {
+namespace {
+
+HWND windowOf(const Form& form) {
+    return reinterpret_cast<HWND>(form.hWnd());
+}
+
+HWND windowOf(const Control& c) {
+    return dynamic_cast<ChildControl&>(*c.peer()).window();
+}
+
+// A point of a window, in screen pixels.
+POINT onScreen(HWND window, POINT p) {
+    ClientToScreen(window, &p);
+    return p;
+}
+
+// Inside a control, away from the text it holds: its client area's
+// bottom right corner.
+POINT clearOf(HWND control) {
+    RECT client;
+    GetClientRect(control, &client);
+    return onScreen(control, POINT{client.right - 3, client.bottom - 3});
+}
+
+COLORREF screenPixel(POINT p) {
+    const WindowDc screen(nullptr);
+    return GetPixel(screen.get(), p.x, p.y);
+}
+
+// The colours the screen shows over a window's client area.
+std::vector<COLORREF> shownOver(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    const POINT origin = onScreen(window, POINT{0, 0});
+    const WindowDc screen(nullptr);
+    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+    const Selected selected(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, client.right, client.bottom, screen.get(), origin.x, origin.y,
+           SRCCOPY);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            pixels.push_back(GetPixel(memory.get(), x, y));
+    return pixels;
+}
+
+// The tip the form's tooltip control holds for a control's window.
+std::wstring tipOf(HWND form, HWND tool) {
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)))
+        if (GetWindow(tip, GW_OWNER) == form)
+            break;
+    wchar_t text[80] = {};
+    TOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.hwnd = GetParent(tool);
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = text;
+    if (tip)
+        SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
+    return text;
+}
+
+class ConfigWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // As the bar's load leaves them without a settings file, but with
+        // a translucency that no level of the list stands for.
+        SettingsRecord& s = program.module1.Settings;
+        s.LightLevel = 255;
+        s.LeftSide = 0;
+        s.FullHeight = 1;
+        s.GlassAlpha = 245;
+        for (Loose& glyph : s.ShortcutGlyph)
+            glyph = "0";
+        for (Loose& color : s.ShortcutColor)
+            color = static_cast<std::uint32_t>(rgb(255, 255, 255));
+        open();
+    }
+
+    void open() {
+        form = &program.form<frmConfig>();
+        form->show();
+        window = windowOf(*form);
+        ASSERT_TRUE(driver->runUntil([&] { return GetForegroundWindow() == window; }));
+    }
+
+    // Waits for the screen to show the colour at the point: the windows
+    // paint as their messages are handled.
+    ::testing::AssertionResult shows(POINT p, COLORREF expected) {
+        COLORREF seen = CLR_INVALID;
+        if (driver->runUntil([&] { return (seen = screenPixel(p)) == expected; }))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure()
+               << "RGB(" << int(GetRValue(seen)) << ", " << int(GetGValue(seen)) << ", "
+               << int(GetBValue(seen)) << ") at " << p.x << ", " << p.y;
+    }
+
+    std::unique_ptr<conformance::DesktopDriver> driver = conformance::makeDriver();
+    Program program{driver->ws()};
+    frmConfig* form = nullptr;
+    HWND window = nullptr;
+};
+
+TEST_F(ConfigWindow, ItsFrameHoldsTheDesignedClientAreaInBothLayouts) {
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 674);
+    EXPECT_EQ(client.bottom, 257);
+    wchar_t caption[64] = {};
+    GetWindowTextW(window, caption, 64);
+    EXPECT_STREQ(caption, L"Tavrin | Configuraci\u00f3n:");
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_THICKFRAME),
+              WS_CAPTION | WS_SYSMENU);
+    EXPECT_FALSE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "a taskbar button";
+    EXPECT_TRUE(SendMessageW(window, WM_GETICON, ICON_BIG, 0) ||
+                GetClassLongPtrW(window, GCLP_HICON))
+        << "the program's icon";
+
+    // The short layout: the window shrinks and the settings tile's glyph
+    // becomes the fifth figure.
+    form->chkTotal.setValue(0);
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 674);
+    EXPECT_EQ(client.bottom, 193);
+    EXPECT_EQ(tipOf(window, windowOf(form->lblFolder[kSettingsRow])), L" Figura 5. ");
+}
+
+TEST_F(ConfigWindow, TheScreenShowsTheColoursOfTheWindowItsBoxesAndThePalette) {
+    EXPECT_TRUE(shows(onScreen(window, POINT{3, 150}), RGB(70, 70, 70)));
+    EXPECT_TRUE(shows(clearOf(windowOf(form->txtNombre[2])), RGB(10, 10, 10)));
+    // The light level: white at 255, its own grey, light red out of range.
+    const POINT light = clearOf(windowOf(form->txtLuz));
+    EXPECT_TRUE(shows(light, RGB(255, 255, 255)));
+    form->txtLuz.setText("200");
+    EXPECT_TRUE(shows(light, RGB(200, 200, 200)));
+    form->txtLuz.setText("999");
+    EXPECT_TRUE(shows(light, RGB(255, 128, 128)));
+
+    // The translucency list warns of 245 until a level is picked.
+    HWND combo = windowOf(form->cboGlass);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    const POINT field = onScreen(combo, POINT{info.rcItem.right - 2, info.rcItem.bottom - 2});
+    EXPECT_TRUE(shows(field, RGB(255, 128, 128)));
+    SendMessageW(combo, CB_SETCURSEL, 2, 0);
+    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    EXPECT_TRUE(shows(field, GetSysColor(COLOR_WINDOW)));
+
+    // A click on the first glyph opens the palette over its row's folder
+    // box, which stays behind it when it paints again.
+    driver->click(form->lblFolder[0]);
+    ASSERT_TRUE(form->Frame1.visible());
+    const RECT swatch = pixelRect(form->lblColor[11]);
+    const POINT red = onScreen(windowOf(form->Frame1), POINT{(swatch.left + swatch.right) / 2,
+                                                             (swatch.top + swatch.bottom) / 2});
+    EXPECT_TRUE(shows(red, RGB(184, 27, 27)));
+    HWND folder = windowOf(form->txtCarpeta[0]);
+    RECT folderBox;
+    GetWindowRect(folder, &folderBox);
+    EXPECT_TRUE(PtInRect(&folderBox, red));
+    form->txtCarpeta[0].setText("D:\\M\u00fasica");
+    RedrawWindow(folder, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_TRUE(shows(red, RGB(184, 27, 27)));
+
+    // The swatch colours the glyph: the folder shows in that colour, drawn
+    // from a fallback font where the symbol font has no folder (Wine).
+    driver->click(form->lblColor[11]);
+    auto redPixels = [&] {
+        const std::vector<COLORREF> pixels = shownOver(windowOf(form->lblFolder[0]));
+        return std::count_if(pixels.begin(), pixels.end(), [](COLORREF c) {
+            return GetRValue(c) > 2 * std::max(GetGValue(c), GetBValue(c)) + 20;
+        });
+    };
+    EXPECT_TRUE(driver->runUntil([&] { return redPixels() >= 20; })) << redPixels();
+    EXPECT_EQ(form->lblFolder[0].text(), "0");
+}
+
+TEST_F(ConfigWindow, TooltipsReachTheTooltipControlAndTabGoesRowByRowThenThroughTheTools) {
+    EXPECT_EQ(tipOf(window, windowOf(form->lblFolder[kSettingsRow])), L" Figura 7. ");
+    EXPECT_EQ(tipOf(window, windowOf(form->txtLuz)), L" Iluminaci\u00f3n ");
+
+    ASSERT_TRUE(driver->runUntil([&] { return driver->focused() == &form->txtNombre[0]; }));
+    // Row by row, name, glyph and folder, then the tools from left to right.
+    using Stops = std::initializer_list<Control*>;
+    std::vector<Control*> expected;
+    for (std::size_t i = 0; i < kShortcuts; ++i)
+        expected.insert(expected.end(),
+                        Stops{&form->txtNombre[i], &form->lblFolder[i], &form->txtCarpeta[i]});
+    expected.insert(expected.end(),
+                    Stops{&form->txtLuz, &form->lblFolder[kSettingsRow], &form->cboGlass,
+                          &form->chkTotal, &form->chkLeft, &form->cmdSave, &form->txtNombre[0]});
+    expected.erase(expected.begin());
+    std::vector<Control*> round;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        driver->press(*form, conformance::Key::Tab);
+        round.push_back(driver->focused());
+    }
+    EXPECT_EQ(round, expected);
+}
+
+TEST_F(ConfigWindow, TheCloseBoxUnloadsItAndShowingItAgainBringsItBackInFront) {
+    // Opened again from the bar while it is behind the user's window: in
+    // front, with the focus where it was.
+    driver->focus(form->txtLuz);
+    {
+        const UserWindow user(*driver);
+        ASSERT_EQ(GetForegroundWindow(), user.window);
+        program.form<frmConfig>().show();
+        EXPECT_TRUE(driver->runUntil(
+            [&] { return GetForegroundWindow() == window && driver->focused() == &form->txtLuz; }));
+    }
+
+    // Closed, it goes with its window; the next use loads a new one.
+    driver->clickCloseBox(*form);
+    ASSERT_TRUE(driver->runUntil([&] { return program.loaded<frmConfig>() == nullptr; }));
+    const HWND closed = window;
+    EXPECT_TRUE(driver->runUntil([&] { return !IsWindow(closed); }));
+    program.module1.Settings.LightLevel = 200;
+    open();
+    EXPECT_NE(window, closed);
+    EXPECT_EQ(form->txtLuz.text(), "200");
+    EXPECT_TRUE(shows(clearOf(windowOf(form->txtLuz)), RGB(200, 200, 200)));
+}
+
+} // namespace
+} // namespace tavrin::win32
