@@ -22,6 +22,7 @@ class SimDesktop::FormPeerImpl : public FormPeer {
         record.form = nullptr;
         if (desk_.focused_ && desk_.focused_->form() == &form_)
             desk_.focused_ = nullptr;
+        desk_.lastFocus_.erase(&form_);
         for (const auto& peer : timers_) {
             peer->timer().attach(nullptr);
             desk_.disarm(peer->timer());
@@ -36,15 +37,18 @@ class SimDesktop::FormPeerImpl : public FormPeer {
             return;
         WindowRecord& record = desk_.windows_.at(handle_);
         record.visible = form_.visible() && !desk_.ended_;
-        // A bordered form comes up active, with the focus on its first stop,
-        // or on the control of its own that had it.
+        // A bordered form comes up active, with the focus back on the
+        // control of its own that had it last, else on its first stop.
         if (!record.visible || form_.border() == FormBorder::None)
             return;
         ++record.activations;
         if (desk_.focused_ && desk_.focused_->form() == &form_)
             return;
-        if (Control* first = nextTabStop(form_, nullptr, false))
-            desk_.focused_ = first;
+        auto last = desk_.lastFocus_.find(&form_);
+        if (last != desk_.lastFocus_.end() && desk_.reachable(*last->second))
+            desk_.moveFocus(last->second);
+        else if (Control* first = nextTabStop(form_, nullptr, false))
+            desk_.moveFocus(first);
     }
 
   private:

@@ -227,6 +227,8 @@ class SimDesktop : public WindowSystem {
         bool writeProtected = false;
     };
     std::optional<DiskPath> mapPath(const std::string& windowsPath) const;
+    // Gives the keyboard focus to the control.
+    void moveFocus(Control* target);
     void arm(Timer& timer);
     void disarm(Timer& timer);
 
@@ -264,6 +266,8 @@ class SimDesktop : public WindowSystem {
     int messageBoxOpenMs_ = 0;
     std::function<bool()> messageBoxCloseWhen_;
     Control* focused_ = nullptr;
+    // The control of each form that had the focus when it went elsewhere.
+    std::map<const Form*, Control*> lastFocus_;
 };
 
 } // namespace tavrin::sim

@@ -80,7 +80,7 @@ void SimDesktop::click(Control& target, int button) {
     if (!reachable(target))
         return;
     if (target.takesFocus())
-        focused_ = &target;
+        moveFocus(&target);
     deliver([&] { target.raiseMouseDown(args); });
     if (!accepts(target))
         return;
@@ -197,7 +197,14 @@ void SimDesktop::pickItem(ComboBox& target, int index) {
 
 void SimDesktop::setFocus(Control& target) {
     if (reachable(target) && target.takesFocus())
-        focused_ = &target;
+        moveFocus(&target);
+}
+
+void SimDesktop::moveFocus(Control* target) {
+    // The form the focus leaves remembers where it was.
+    if (focused_ && (!target || focused_->form() != target->form()))
+        lastFocus_[focused_->form()] = focused_;
+    focused_ = target;
 }
 
 Control* SimDesktop::focusedControl() const {
@@ -211,7 +218,7 @@ void SimDesktop::pressTab(Form& form, bool backwards) {
     if (current && current->form() != &form)
         current = nullptr;
     if (Control* next = nextTabStop(form, current, backwards))
-        focused_ = next;
+        moveFocus(next);
 }
 
 void SimDesktop::clickCloseBox(Form& target) {
