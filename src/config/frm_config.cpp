@@ -16,6 +16,7 @@ constexpr Twips kOuterWidth = 10200;
 constexpr Twips kRowLeftName = 120, kRowLeftGlyph = 2160, kRowLeftFolder = 2760;
 constexpr Twips kNameWidth = 2055, kGlyphWidth = 495, kFolderWidth = 7215;
 constexpr Twips kHeadingTop = 120, kHeadingHeight = 375;
+constexpr int kThemeHeading = 2;
 constexpr Twips kToolsLeft = 120, kToolsWidth = 9855;
 constexpr Twips kSwatchPitch = 360, kSwatchWidth = 375;
 constexpr int kNameMaxLength = 14;
@@ -83,21 +84,22 @@ void frmConfig::design() {
     setBackColor(kDesignBack);
     move(0, 0, kOuterWidth, kFullOuterHeight);
 
-    const std::array<std::tuple<Twips, Twips, const char*, Font>, 4> headings = {
-        {{120, 2655, "Nombre:", calibri(14.25)},
-         {2760, 2655, kFolderHeading, calibri(14.25)},
-         {0, 1095, "TEMA:", calibri(18)},
-         {9120, 855, "Acerca", calibri(14.25, true)}}};
+    // "TEMA:" stands on the tools strip, the others on the window.
+    const std::array<std::tuple<Twips, Twips, Twips, const char*, Font>, 4> headings = {
+        {{120, kHeadingTop, 2655, "Nombre:", calibri(14.25)},
+         {2760, kHeadingTop, 2655, kFolderHeading, calibri(14.25)},
+         {0, -30, 1095, "TEMA:", calibri(18)},
+         {9120, kHeadingTop, 855, "Acerca", calibri(14.25, true)}}};
     for (int i = 0; i < 4; ++i) {
         tavrin::Label& heading = Label[static_cast<std::size_t>(i)];
-        const auto& [left, width, text, font] = headings[static_cast<std::size_t>(i)];
+        const auto& [left, top, width, text, font] = headings[static_cast<std::size_t>(i)];
         heading.setName("Label", i);
-        heading.setGeometry(left, i == 2 ? -30 : kHeadingTop, width, kHeadingHeight);
+        heading.setGeometry(left, top, width, kHeadingHeight);
         heading.setCaption(text);
         heading.setFont(font);
         heading.setTransparent(true);
         heading.setForeColor(kHeadingText);
-        if (i != 2)
+        if (i != kThemeHeading)
             add(heading);
     }
     designRows();
@@ -150,7 +152,7 @@ void frmConfig::designTools() {
     frmeTools.setBordered(false);
     frmeTools.setBackColor(kDesignBack);
 
-    frmeTools.add(Label[2]);
+    frmeTools.add(Label[kThemeHeading]);
     frmeTools.add(txtLuz);
     txtLuz.setName("txtLuz");
     txtLuz.setGeometry(1080, 0, 855, kEditorHeight);
