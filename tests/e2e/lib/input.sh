@@ -23,3 +23,17 @@ DOUBLE_CLICK_GAP_MS=120
 double_click_at() {
     move_pointer "$1" "$2" && xdotool click --repeat 2 --delay "$DOUBLE_CLICK_GAP_MS" 1
 }
+
+# click_at X Y: a left click there.
+click_at() {
+    move_pointer "$1" "$2" && xdotool click 1
+}
+
+# Typed text goes out one key at a time this far apart, as a quick typist's.
+TYPING_DELAY_MS=40
+
+# replace_text TEXT: selects all of the focused box's text (Ctrl+A) and
+# types TEXT over it.
+replace_text() {
+    xdotool key ctrl+a && xdotool type --delay "$TYPING_DELAY_MS" -- "$1"
+}

@@ -15,20 +15,34 @@ windows_user_name() {
     id -un
 }
 
-# write_settings_file LEFT_SIDE: the default settings, with the bar's side
-# as given (0 right, 1 left).
-write_settings_file() {
-    local left_side=$1
+# default_settings_lines LEFT_SIDE: the thirty values of the default
+# settings, one to a line, with the bar's side as given (0 right, 1 left):
+# names 0-5, folders 6-11, glyph colours 12-17, light level 18, side 19,
+# glyphs 20-26, full height 27, opacity 28, the settings tile's colour 29.
+default_settings_lines() {
     local home
     home="C:\\Users\\$(windows_user_name)"
-    local lines=(
-        "Equipo" "Personal" "Documentos" "Imágenes" "Música" "Videos"
-        'C:\' "$home" "$home\\Documents" "$home\\Pictures" "$home\\Music" "$home\\Videos"
-        16777215 16777215 16777215 16777215 16777215 16777215
-        255 "$left_side"
-        0 0 0 0 0 0 0
+    printf '%s\n' \
+        "Equipo" "Personal" "Documentos" "Imágenes" "Música" "Videos" \
+        'C:\' "$home" "$home\\Documents" "$home\\Pictures" "$home\\Music" "$home\\Videos" \
+        16777215 16777215 16777215 16777215 16777215 16777215 \
+        255 "$1" \
+        0 0 0 0 0 0 0 \
         1 240 16777215
-    )
-    mkdir -p "$(dirname "$(settings_file)")"
-    printf '%s\r\n' "${lines[@]}" | iconv -f UTF-8 -t CP1252 >"$(settings_file)"
+}
+
+# write_settings_lines FILE VALUE...: the values as the program writes them.
+write_settings_lines() {
+    local file=$1
+    shift
+    mkdir -p "$(dirname "$file")"
+    printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP1252 >"$file"
+}
+
+# write_settings_file LEFT_SIDE: the default settings, with the bar's side
+# as given.
+write_settings_file() {
+    local lines
+    mapfile -t lines < <(default_settings_lines "$1")
+    write_settings_lines "$(settings_file)" "${lines[@]}"
 }

@@ -14,13 +14,19 @@ program_windows() {
     [ "${1:-}" != --all ] || visible=()
     local id
     for id in $(xdotool search "${visible[@]}" --class "$PROGRAM_WINDOW_CLASS" 2>/dev/null); do
-        xwininfo -id "$id" 2>/dev/null | awk '
-            /Absolute upper-left X:/ { x = $NF }
-            /Absolute upper-left Y:/ { y = $NF }
-            /^ *Width:/ { w = $NF }
-            /^ *Height:/ { h = $NF }
-            END { if (w != "") print x, y, w, h }'
+        window_geometry "$id"
     done
+}
+
+# window_geometry ID: "LEFT TOP WIDTH HEIGHT" of the X window, in screen
+# pixels; nothing when it is gone.
+window_geometry() {
+    xwininfo -id "$1" 2>/dev/null | awk '
+        /Absolute upper-left X:/ { x = $NF }
+        /Absolute upper-left Y:/ { y = $NF }
+        /^ *Width:/ { w = $NF }
+        /^ *Height:/ { h = $NF }
+        END { if (w != "") print x, y, w, h }'
 }
 
 # window_at [--all] LEFT TOP WIDTH HEIGHT: one of the program's mapped
@@ -49,13 +55,11 @@ show_program_windows() {
 program_window_with() {
     local id
     for id in $(xdotool search --class "$PROGRAM_WINDOW_CLASS" 2>/dev/null); do
-        xwininfo -id "$id" 2>/dev/null | awk -v id="$id" -v want="$1 $2 $3 $4" '
-            /Absolute upper-left X:/ { x = $NF }
-            /Absolute upper-left Y:/ { y = $NF }
-            /^ *Width:/ { w = $NF }
-            /^ *Height:/ { h = $NF }
-            END { if (x " " y " " w " " h == want) print id }'
-    done | head -n 1
+        if [ "$(window_geometry "$id")" = "$1 $2 $3 $4" ]; then
+            echo "$id"
+            return 0
+        fi
+    done
 }
 
 # window_opacity ID: the window's _NET_WM_WINDOW_OPACITY, the 32-bit figure
@@ -67,4 +71,29 @@ window_opacity() {
 # window_opacity_is ID VALUE
 window_opacity_is() {
     [ "$(window_opacity "$1")" = "$2" ]
+}
+
+# mapped_window CLASS_REGEX NAME_REGEX: the id of a mapped X window whose
+# WM_CLASS matches CLASS_REGEX (xdotool's) and whose title matches
+# NAME_REGEX (a bash regular expression: anchor it to match the whole
+# title); prints nothing when none does. Wine gives a top-level window with a caption its
+# title; other processes' windows carry their own executable's class.
+mapped_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --class "$1" 2>/dev/null); do
+        if [[ "$(xdotool getwindowname "$id" 2>/dev/null)" =~ $2 ]]; then
+            echo "$id"
+            return 0
+        fi
+    done
+}
+
+# window_shown CLASS_REGEX NAME_REGEX
+window_shown() {
+    [ -n "$(mapped_window "$1" "$2")" ]
+}
+
+# window_gone CLASS_REGEX NAME_REGEX
+window_gone() {
+    ! window_shown "$1" "$2"
 }

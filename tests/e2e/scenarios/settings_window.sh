@@ -1,0 +1,384 @@
+# The settings window as a user works it. Opened from the bar's settings
+# tile, it takes a new caption for a tile, a glyph colour from the palette,
+# a translucency level from its list and the left side; "GUARDAR" writes
+# exactly those values to the settings file and brings the bar anew at the
+# left edge, showing them. The bar's first tile opens C:\ in a window of
+# the shell's, "Acerca" the shell's About box. Closed without saving, the
+# window drops an edit; opened again it shows the saved values, and saving
+# again without edits writes the same file anew.
+
+SETTINGS_WINDOW_TITLE='^Tavrin \| Configuración:$'
+# With no window manager on the virtual screen nothing draws a frame: the
+# X window is the client area alone, 674 x 257 px. The outer window, 10200
+# x 4275 twips (680 x 285 px), is centred at (343, 241); its client area
+# lies within Wine's 3 px border, under its 20 px caption.
+SETTINGS_CLIENT_AREA=(346 264 674 257)
+# Opening, closing and redrawing a window under Wine on a loaded machine.
+WINDOW_SECONDS=20
+# Saving writes the file and makes a new bar at once.
+SAVE_SECONDS=10
+# The shell starts a new explorer.exe for a folder: a few seconds.
+SHELL_SECONDS=30
+
+# Points in the settings window's client area, in pixels (twips / 15).
+# Row i's boxes are 26 px high and stand 32 px apart from y 32: so their
+# middles lie at y 45 + 32 i. The name box spans x 8-145, the glyph box
+# x 144-177, the folder box x 184-665. A box's text is read inside its
+# border, 3 px wide.
+ROW_FIRST_MIDDLE=45
+ROW_PITCH=32
+ROW_HEIGHT=26
+NAME_BOX=(8 137)
+GLYPH_BOX=(144 33)
+BOX_BORDER=3
+# The palette lies over the clicked row's folder box: swatch j spans x
+# 184 + 24 j, 25 px wide.
+SWATCH_FIRST_MIDDLE=196
+SWATCH_PITCH=24
+# The tools strip at y 224-250: the level list at x 184-281, "IZQUIERDA"
+# at 392-489, "GUARDAR" at 496-665.
+TOOLS_MIDDLE_Y=237
+GLASS_LIST_LEFT=184
+GLASS_LIST_WIDTH=97
+LEFT_SIDE_BOX_X=420
+SAVE_BUTTON_X=580
+# The "Acerca" heading.
+ABOUT_HEADING=(636 20)
+
+# The edits, and the lines of the settings file they go to.
+CAPTION_ROW=3
+NEW_CAPTION=Fotos
+CAPTION_LINE=$CAPTION_ROW
+# Swatch 11 is RGB(184, 27, 27): 184 + 256 * 27 + 65536 * 27 in the file.
+SWATCH=11
+SWATCH_RGB=(184 27 27)
+SWATCH_SETTING=1776568
+GLYPH_COLOUR_LINE=$((12 + CAPTION_ROW))
+# "Nivel 3", the third item, is an opacity of 230.
+GLASS_ITEM=2
+GLASS_SETTING=230
+GLASS_LINE=28
+LEFT_SIDE_LINE=19
+# The fade-in goes 1, 11, 21, ... and stops at the first value at or
+# above 230: Wine publishes 231 / 255 of 0xFFFFFFFF.
+OPACITY_AT_230=$((231 * 0x01010101))
+# The edit made and then dropped by closing the window.
+DROPPED_ROW=0
+DROPPED_CAPTION=Borrador
+
+# The open bar, 106 px wide: the middle of its width at either edge. Tile
+# i's glyph face spans y 35 + 100 i to 135 + 100 i; its caption, which
+# opens nothing when clicked, lies over the face from 64 px down, 25 px
+# high. Clicks go 30 px down the face; the caption is read with a margin.
+BAR_MIDDLE_AT_LEFT=50
+BAR_MIDDLE_AT_RIGHT=1313
+TILE_FIRST_TOP=35
+TILE_PITCH=100
+TILE_GLYPH_HEIGHT=64
+TILE_CLICK_DOWN=30
+TILE_CAPTION_TOP=60
+TILE_CAPTION_HEIGHT=30
+SETTINGS_TILE=6
+FOLDER_TILE=0
+# Tile 0 opens C:\; Wine's shell names its window after the drive.
+FOLDER_WINDOW_CLASS='^explorer\.exe$'
+FOLDER_WINDOW_TITLE='\(C:\)$'
+# Wine's About box, in the regional settings' language, in the program's
+# own process; the maker's name stands under the program's. (Wine sizes
+# that text for one line, so the version line below it is cut off.)
+ABOUT_WINDOW_TITLE='^Acerca de Tavrin$'
+ABOUT_TEXT=Quenfold
+
+SETTINGS_WINDOW_ORIGIN=()
+
+# settings_window_shown: the settings window is mapped where it belongs;
+# keeps its origin for the points above.
+settings_window_shown() {
+    local id geometry
+    id=$(mapped_window "$PROGRAM_WINDOW_CLASS" "$SETTINGS_WINDOW_TITLE")
+    [ -n "$id" ] || return 1
+    geometry=$(window_geometry "$id")
+    read -ra SETTINGS_WINDOW_ORIGIN <<<"${geometry% * *}"
+    [ "$geometry" = "${SETTINGS_CLIENT_AREA[*]}" ]
+}
+
+settings_window_gone() {
+    window_gone "$PROGRAM_WINDOW_CLASS" "$SETTINGS_WINDOW_TITLE"
+}
+
+# expect_settings_window: waits for it, or says where it is instead.
+expect_settings_window() {
+    local area=("${SETTINGS_CLIENT_AREA[@]}")
+    expect "the window \"Tavrin | Configuración:\" is mapped, its client area at (${area[0]}, ${area[1]}), ${area[2]} x ${area[3]} px" \
+        wait_until "$WINDOW_SECONDS" settings_window_shown && return 0
+    show_program_windows
+    return 1
+}
+
+# in_settings X Y: the screen point of a point of the client area.
+in_settings() {
+    echo $((SETTINGS_WINDOW_ORIGIN[0] + $1)) $((SETTINGS_WINDOW_ORIGIN[1] + $2))
+}
+
+# click_in_settings X Y
+click_in_settings() {
+    local point
+    read -ra point <<<"$(in_settings "$1" "$2")"
+    click_at "${point[@]}"
+}
+
+row_middle() {
+    echo $((ROW_FIRST_MIDDLE + ROW_PITCH * $1))
+}
+
+# box_rectangle BOX ROW: the screen rectangle "LEFT TOP WIDTH HEIGHT" of a
+# row's name or glyph box (BOX is the name of its array), inside its border.
+box_rectangle() {
+    local -n box=$1
+    local origin
+    read -ra origin <<<"$(in_settings "${box[0]}" $(($(row_middle "$2") - ROW_HEIGHT / 2)))"
+    echo $((origin[0] + BOX_BORDER)) $((origin[1] + BOX_BORDER)) \
+        $((box[1] - 2 * BOX_BORDER)) $((ROW_HEIGHT - 2 * BOX_BORDER))
+}
+
+# click_box BOX ROW: a click in the middle of a row's name or glyph box.
+click_box() {
+    local -n box=$1
+    click_in_settings $((box[0] + box[1] / 2)) "$(row_middle "$2")"
+}
+
+# name_box_reads FILE ROW WORD: a fresh screenshot shows WORD in the row's
+# name box, with nothing else beside it but the caret. A screenshot that
+# catches the blinking caret at either end of the text reads it as l, I or
+# |, glued to the word.
+name_box_reads() {
+    local box
+    read -ra box <<<"$(box_rectangle NAME_BOX "$2")"
+    screen_shows_text "$1" "${box[@]}" "$(whole_word "[lI|]?$3[lI|]?")"
+}
+
+# whole_word WORD: a regular expression of WORD with no letter or digit
+# beside it.
+whole_word() {
+    echo "(^|[^[:alnum:]])$1([^[:alnum:]]|\$)"
+}
+
+# glyph_box_coloured FILE ROW: a fresh screenshot shows the row's glyph in
+# the swatch's colour.
+glyph_box_coloured() {
+    local box
+    read -ra box <<<"$(box_rectangle GLYPH_BOX "$2")"
+    screenshot "$1" && [ "$(colour_count "$1" "${box[@]}" "${SWATCH_RGB[@]}")" -ge 10 ]
+}
+
+# palette_open_over ROW FILE: a fresh screenshot shows the swatch's colour
+# in the middle of the swatch over the row.
+palette_open_over() {
+    local point
+    read -ra point <<<"$(in_settings $((SWATCH_FIRST_MIDDLE + SWATCH_PITCH * SWATCH)) "$(row_middle "$1")")"
+    screenshot "$2" && pixel_is "$2" "${point[@]}" "${SWATCH_RGB[@]}"
+}
+
+# glass_list_dropped: the level list's drop-down is mapped under the box,
+# as wide as it; prints its geometry.
+glass_list_dropped() {
+    local corner
+    read -ra corner <<<"$(in_settings "$GLASS_LIST_LEFT" $((TOOLS_MIDDLE_Y + 10)))"
+    program_windows | awk -v left="${corner[0]}" -v below="${corner[1]}" -v width="$GLASS_LIST_WIDTH" \
+        '$1 == left && $3 == width && $2 >= below { print; found = 1; exit } END { exit !found }'
+}
+
+glass_list_closed() {
+    ! glass_list_dropped >/dev/null
+}
+
+# pick_glass_level ITEM: drops the list down and clicks the item; the six
+# items share its height.
+pick_glass_level() {
+    click_in_settings $((GLASS_LIST_LEFT + GLASS_LIST_WIDTH / 2)) "$TOOLS_MIDDLE_Y" || return 1
+    expect "a click on the level list drops it down" \
+        wait_until "$WINDOW_SECONDS" glass_list_dropped >/dev/null || return 1
+    local list
+    read -ra list <<<"$(glass_list_dropped)"
+    click_at $((list[0] + list[2] / 2)) $((list[1] + (2 * $1 + 1) * list[3] / 12)) || return 1
+    expect "a click on \"Nivel $(($1 + 1))\" closes it" wait_until "$WINDOW_SECONDS" glass_list_closed
+}
+
+# expected_settings FILE: the default settings with this scenario's edits,
+# as the program writes them.
+expected_settings() {
+    local lines
+    mapfile -t lines < <(default_settings_lines 0)
+    lines[CAPTION_LINE]=$NEW_CAPTION
+    lines[LEFT_SIDE_LINE]=1
+    lines[GLYPH_COLOUR_LINE]=$SWATCH_SETTING
+    lines[GLASS_LINE]=$GLASS_SETTING
+    write_settings_lines "$1" "${lines[@]}"
+}
+
+# settings_file_is EXPECTED
+settings_file_is() {
+    cmp -s "$1" "$(settings_file)"
+}
+
+# Prints how the settings file differs from the expected one, line by line.
+show_settings_difference() {
+    echo "  the settings file (- expected, + written), as UTF-8:"
+    diff <(iconv -f CP1252 -t UTF-8 "$1" | cat -A) \
+        <(iconv -f CP1252 -t UTF-8 "$(settings_file)" 2>/dev/null | cat -A) | sed 's/^/    /'
+}
+
+# file_identity FILE: its inode and modification time; a file written anew
+# and put in place of the old one changes both.
+file_identity() {
+    stat -c '%i %y' "$1" 2>/dev/null
+}
+
+# settings_file_rewritten IDENTITY EXPECTED
+settings_file_rewritten() {
+    [ "$(file_identity "$(settings_file)")" != "$1" ] && settings_file_is "$2"
+}
+
+# The tiles of the bar.
+tile_top() {
+    echo $((TILE_FIRST_TOP + TILE_PITCH * $1))
+}
+
+# click_tile MIDDLE TILE: a click on the tile's glyph face.
+click_tile() {
+    click_at "$1" $(($(tile_top "$2") + TILE_CLICK_DOWN))
+}
+
+# tile_caption_reads FILE LEFT TILE REGEX: the screenshot shows REGEX in
+# the caption of the tile of the open bar at LEFT.
+tile_caption_reads() {
+    local left=$(($2 < 0 ? 0 : $2))
+    screen_text "$1" "$left" $(($(tile_top "$3") + TILE_CAPTION_TOP)) $((BAR_OPEN_WIDTH + $2 - left)) \
+        "$TILE_CAPTION_HEIGHT" | grep -Eq -- "$4"
+}
+
+# open_settings_from_bar LEFT CORNER_X CORNER_Y MIDDLE: opens the bar at
+# the corner and clicks its settings tile.
+open_settings_from_bar() {
+    open_bar_by_corner "$1" "$2" "$3" || return 1
+    click_tile "$4" "$SETTINGS_TILE" || return 1
+    expect_settings_window
+}
+
+# The first part: the edits and the save.
+edit_and_save() {
+    local expected=$1
+    local shot="$SHOTS/settings_window-edited.png"
+    click_box NAME_BOX "$CAPTION_ROW" && replace_text "$NEW_CAPTION" || return 1
+    expect "the caption typed over row $CAPTION_ROW's name shows there" \
+        wait_until "$WINDOW_SECONDS" name_box_reads "$shot" "$CAPTION_ROW" "$NEW_CAPTION" || return 1
+
+    click_box GLYPH_BOX "$CAPTION_ROW" || return 1
+    expect "a click on row $CAPTION_ROW's glyph opens the palette over its folder" \
+        wait_until "$WINDOW_SECONDS" palette_open_over "$CAPTION_ROW" "$shot" || return 1
+    click_in_settings $((SWATCH_FIRST_MIDDLE + SWATCH_PITCH * SWATCH)) "$(row_middle "$CAPTION_ROW")" || return 1
+    expect "a click on swatch $SWATCH colours the glyph RGB(${SWATCH_RGB[*]})" \
+        wait_until "$WINDOW_SECONDS" glyph_box_coloured "$shot" "$CAPTION_ROW" || return 1
+
+    pick_glass_level "$GLASS_ITEM" || return 1
+    click_in_settings "$LEFT_SIDE_BOX_X" "$TOOLS_MIDDLE_Y" || return 1
+    screenshot "$shot" || return 1
+
+    click_in_settings "$SAVE_BUTTON_X" "$TOOLS_MIDDLE_Y" || return 1
+    expect "\"GUARDAR\" writes the settings file: the edits, the rest as before, CR LF, ANSI" \
+        wait_until "$SAVE_SECONDS" settings_file_is "$expected" || { show_settings_difference "$expected"; return 1; }
+}
+
+# No X window of the program, mapped or not, is a bar at the right edge.
+no_bar_at_right() {
+    ! program_windows --all | grep -q "^$BAR_LEFT_AT_RIGHT_EDGE $BAR_TOP .* $BAR_HEIGHT\$"
+}
+
+# The second: the new bar at the left.
+check_new_bar() {
+    local shot="$SHOTS/settings_window-bar-left.png"
+    expect "the bar at the right edge is gone" wait_until "$SAVE_SECONDS" no_bar_at_right || return 1
+    expect "a new bar stands collapsed at the left edge" \
+        wait_for_collapsed_bar --all "$BAR_LEFT_AT_LEFT_EDGE" || return 1
+    open_bar_by_corner "$BAR_LEFT_AT_LEFT_EDGE" 0 $((SCREEN_HEIGHT - 1)) || return 1
+    local bar
+    bar=$(program_window_with "$BAR_LEFT_AT_LEFT_EDGE" "$BAR_TOP" "$BAR_OPEN_WIDTH" "$BAR_HEIGHT")
+    opacity_reaches "$bar" "$OPACITY_AT_230" "the bar's window, with opacity 230" || return 1
+    expect "and stays there" holds_for 10 window_opacity_is "$bar" "$OPACITY_AT_230" || return 1
+    screenshot "$shot" || return 1
+    expect "tile $CAPTION_ROW's glyph is drawn in RGB(${SWATCH_RGB[*]})" \
+        test "$(colour_count "$shot" 0 "$(tile_top "$CAPTION_ROW")" $((BAR_OPEN_WIDTH + BAR_LEFT_AT_LEFT_EDGE)) \
+            "$TILE_GLYPH_HEIGHT" "${SWATCH_RGB[@]}")" -ge 200 || return 1
+    expect "its caption reads \"$NEW_CAPTION\"" \
+        tile_caption_reads "$shot" "$BAR_LEFT_AT_LEFT_EDGE" "$CAPTION_ROW" "$(whole_word "$NEW_CAPTION")"
+}
+
+# The third: a folder tile, then the About box.
+check_shell_windows() {
+    click_tile "$BAR_MIDDLE_AT_LEFT" "$FOLDER_TILE" || return 1
+    expect "tile $FOLDER_TILE opens C:\\ in a window of explorer.exe's titled \"(C:)\"" \
+        wait_until "$SHELL_SECONDS" window_shown "$FOLDER_WINDOW_CLASS" "$FOLDER_WINDOW_TITLE" || return 1
+    screenshot "$SHOTS/settings_window-folder.png" || return 1
+    # Closed as a user would: a click on its empty lower part brings it
+    # forward, Alt+F4 closes it.
+    local folder
+    read -ra folder <<<"$(window_geometry "$(mapped_window "$FOLDER_WINDOW_CLASS" "$FOLDER_WINDOW_TITLE")")"
+    click_at $((folder[0] + folder[2] * 2 / 3)) $((folder[1] + folder[3] - 40)) && xdotool key alt+F4 || return 1
+    expect "Alt+F4 closes it" \
+        wait_until "$WINDOW_SECONDS" window_gone "$FOLDER_WINDOW_CLASS" "$FOLDER_WINDOW_TITLE" || return 1
+
+    local shot="$SHOTS/settings_window-about.png"
+    click_in_settings "${ABOUT_HEADING[@]}" || return 1
+    expect "\"Acerca\" opens the About box \"Acerca de Tavrin\", a window of the program's process" \
+        wait_until "$WINDOW_SECONDS" window_shown "$PROGRAM_WINDOW_CLASS" "$ABOUT_WINDOW_TITLE" || return 1
+    local about
+    read -ra about <<<"$(window_geometry "$(mapped_window "$PROGRAM_WINDOW_CLASS" "$ABOUT_WINDOW_TITLE")")"
+    expect "it names the maker, \"$ABOUT_TEXT\"" \
+        wait_until "$WINDOW_SECONDS" screen_shows_text "$shot" "${about[@]}" "$ABOUT_TEXT" || return 1
+    # Its default button, "Aceptar", takes Enter.
+    xdotool key Return || return 1
+    expect "Enter closes it" \
+        wait_until "$WINDOW_SECONDS" window_gone "$PROGRAM_WINDOW_CLASS" "$ABOUT_WINDOW_TITLE"
+}
+
+# The last: an edit dropped by closing, the saved values shown again.
+close_and_open_again() {
+    local expected=$1
+    local shot="$SHOTS/settings_window-dropped-edit.png"
+    click_box NAME_BOX "$DROPPED_ROW" && replace_text "$DROPPED_CAPTION" || return 1
+    expect "\"$DROPPED_CAPTION\" typed over row $DROPPED_ROW's name shows there" \
+        wait_until "$WINDOW_SECONDS" name_box_reads "$shot" "$DROPPED_ROW" "$DROPPED_CAPTION" || return 1
+    # No frame, so no close box on the screen: Alt+F4 is the same command.
+    xdotool key alt+F4 || return 1
+    expect "Alt+F4 closes the settings window" wait_until "$WINDOW_SECONDS" settings_window_gone || return 1
+    expect "the program runs on" program_running || return 1
+
+    open_settings_from_bar "$BAR_LEFT_AT_LEFT_EDGE" 0 0 "$BAR_MIDDLE_AT_LEFT" || return 1
+    shot="$SHOTS/settings_window-opened-again.png"
+    expect "opened again, row $DROPPED_ROW's name reads \"Equipo\" again" \
+        wait_until "$WINDOW_SECONDS" name_box_reads "$shot" "$DROPPED_ROW" Equipo || return 1
+    expect "row $CAPTION_ROW's reads \"$NEW_CAPTION\"" name_box_reads "$shot" "$CAPTION_ROW" "$NEW_CAPTION" || return 1
+    expect "and its glyph is RGB(${SWATCH_RGB[*]})" glyph_box_coloured "$shot" "$CAPTION_ROW" || return 1
+
+    local before
+    before=$(file_identity "$(settings_file)")
+    click_in_settings "$SAVE_BUTTON_X" "$TOOLS_MIDDLE_Y" || return 1
+    expect "\"GUARDAR\" with no edits writes the file anew, byte for byte the same" \
+        wait_until "$SAVE_SECONDS" settings_file_rewritten "$before" "$expected" ||
+        { show_settings_difference "$expected"; return 1; }
+}
+
+scenario_settings_window() {
+    local expected="$LOGS/settings_window-expected.txt"
+    expected_settings "$expected"
+    remove_settings_file
+    program_start "$LOGS/settings_window.log"
+    wait_for_collapsed_bar "$BAR_LEFT_AT_RIGHT_EDGE" || return 1
+    open_settings_from_bar "$BAR_LEFT_AT_RIGHT_EDGE" $((SCREEN_WIDTH - 1)) 0 "$BAR_MIDDLE_AT_RIGHT" || return 1
+    screenshot "$SHOTS/settings_window-opened.png" || return 1
+
+    edit_and_save "$expected" || return 1
+    check_new_bar || return 1
+    check_shell_windows || return 1
+    close_and_open_again "$expected"
+}
