@@ -162,6 +162,55 @@ TEST_F(EdgeTest, TheFadeEndsAtTheFirstStepNotBelowTheTargetNeverAboveTheScale) {
     }
 }
 
+TEST_F(EdgeTest, TheCollapsedBarRestsWithoutTimersUntilTheCursorTouchesACorner) {
+    auto wires = [this] {
+        std::vector<std::pair<long, long>> at;
+        for (Point p : desk.tripwirePixels())
+            at.emplace_back(p.x, p.y);
+        return at;
+    };
+    const std::vector<std::pair<long, long>> rightCorners = {{1365, 0}, {1365, 767}};
+    frmSide& b = collapsedBar();
+    EXPECT_EQ(desk.runningTimers(), 0);
+    EXPECT_EQ(wires(), rightCorners);
+
+    // The cursor passing over a corner wakes the poll, which sees it gone
+    // and rests again.
+    desk.setCursor(1365, 0);
+    EXPECT_TRUE(wires().empty()) << "out of the way of the next click";
+    EXPECT_TRUE(b.tmrWait.running()) << "the dwell starts on arrival";
+    desk.setCursor(1300, 0);
+    desk.advance(10);
+    EXPECT_EQ(desk.runningTimers(), 0);
+    EXPECT_EQ(wires(), rightCorners);
+
+    // Resting there: open exactly 500 ms and one fade step after arrival.
+    desk.setCursor(1365, 767);
+    desk.advance(509);
+    EXPECT_TRUE(collapsed());
+    desk.advance(1);
+    EXPECT_EQ(b.width(), 1590);
+    desk.setCursor(kMiddleX, kMiddleY);
+    desk.advance(400);
+    EXPECT_TRUE(collapsed());
+    EXPECT_EQ(desk.runningTimers(), 0);
+
+    // A new screen while it rests: the bar is made anew at once, here at
+    // the left edge, and rests there once collapsed.
+    writeDefaultsWith(19, "1");
+    desk.setScreenPixels(1024, 600);
+    EXPECT_NE(&bar(), &b);
+    desk.advance(200);
+    EXPECT_EQ(wires(), (std::vector<std::pair<long, long>>{{0, 0}, {0, 599}}));
+
+    // A bar that watches no edge polls on.
+    writeDefaultsWith(19, "-1");
+    program.unload<frmSide>();
+    collapsedBar();
+    EXPECT_TRUE(wires().empty());
+    EXPECT_GT(desk.runningTimers(), 0);
+}
+
 TEST_F(EdgeTest, ANewScreenSizeMakesTheBarAnewAndAFailedCursorQueryKeepsTheLastPosition) {
     frmSide& before = collapsedBar();
     writeDefaultsWith(0, "Casa");

@@ -27,8 +27,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         if (!started)
             return 1;
     }
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0)
-        desktop.handleMessage(message);
+    while (desktop.waitAndHandle()) {
+    }
     return 0;
 }

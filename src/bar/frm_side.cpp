@@ -94,6 +94,12 @@ void frmSide::design() {
     tmrWait.onTimer = [this] { tmrWait_Timer(); };
     tmrOpen.onTimer = [this] { tmrOpen_Timer(); };
     tmrQuit.onTimer = [this] { tmrQuit_Timer(); };
+    for (Tripwire* wire : {&wireTop, &wireBottom}) {
+        add(*wire);
+        wire->onTouched = [this] { wire_Touched(); };
+    }
+    wireTop.setName("wireTop");
+    wireBottom.setName("wireBottom");
     Label2.setName("Label2");
     Label2.setGeometry(720, 1200, 495, 255);
     Label1.setName("Label1");
@@ -232,6 +238,30 @@ int targetOpacity(const SettingsRecord& s) {
 
 } // namespace
 
+namespace {
+
+// The screen in pixels, always at 15 twips each.
+struct ScreenPixels {
+    long width, height;
+};
+ScreenPixels screenPixels(Twips width, Twips height) {
+    return {static_cast<long>(width / kTwipsPerPixel), static_cast<long>(height / kTwipsPerPixel)};
+}
+
+// The bar's edge: 1 or more the left, 0 the right; any other value
+// watches no edge.
+bool watchesAnEdge(double side) {
+    return side >= 1 || side == 0;
+}
+long edgeColumn(double side, const ScreenPixels& screen) {
+    return side >= 1 ? 0 : screen.width - 1;
+}
+bool onHotCorner(long x, long y, double side, const ScreenPixels& screen) {
+    return x == edgeColumn(side, screen) && (y == 0 || y == screen.height - 1);
+}
+
+} // namespace
+
 void frmSide::tmrMouse_Timer() {
     WindowSystem& ws = windowSystem();
     const SettingsRecord& s = module1().Settings;
@@ -241,16 +271,14 @@ void frmSide::tmrMouse_Timer() {
         CursorY = cursor.y;
     }
     // Read once a poll: under Wine each query of the screen is several
-    // round trips to the server. In pixels always at 15 twips each.
+    // round trips to the server.
     const Twips screenWidth = ws.screenWidth(), screenHeight = ws.screenHeight();
-    const long width = static_cast<long>(screenWidth / kTwipsPerPixel);
-    const long height = static_cast<long>(screenHeight / kTwipsPerPixel);
+    const ScreenPixels screen = screenPixels(screenWidth, screenHeight);
     const double side = s.leftSide();
-    if (side >= 1 || side == 0) {
-        const long edge = side >= 1 ? 0 : width - 1;
-        const bool onCorner = CursorX == edge && (CursorY == 0 || CursorY == height - 1);
-        tmrWait.setEnabled(onCorner);
-        const bool away = side >= 1 ? CursorX >= kLeftAwayPixels : CursorX < width - kBarPixels;
+    if (watchesAnEdge(side)) {
+        tmrWait.setEnabled(onHotCorner(CursorX, CursorY, side, screen));
+        const bool away =
+            side >= 1 ? CursorX >= kLeftAwayPixels : CursorX < screen.width - kBarPixels;
         if (away) {
             tmrWait.setEnabled(false);
             tmrQuit.setEnabled(true);
@@ -268,7 +296,51 @@ void frmSide::tmrMouse_Timer() {
         Program& program = program_;
         program.unload<frmSide>();
         program.form<frmSide>().show();
+        return;
     }
+    if (canRest())
+        rest();
+}
+
+bool frmSide::canRest() const {
+#ifdef TAVRIN_PLAIN_POLL
+    return false; // the build that polls all the time, for comparison
+#else
+    const double side = program_.module1.Settings.leftSide();
+    const ScreenPixels screen = screenPixels(LoadedScreenWidth, LoadedScreenHeight);
+    // A pending collapse of the collapsed bar changes nothing: its tick
+    // only stops it.
+    return watchesAnEdge(side) && HScroll1.value() == kCollapsedOpacity &&
+           width() == kCollapsedWidth && !tmrWait.running() && !tmrOpen.running() &&
+           !onHotCorner(CursorX, CursorY, side, screen) && !program_.loaded<frmDate>();
+#endif
+}
+
+void frmSide::rest() {
+    const double side = module1().Settings.leftSide();
+    const ScreenPixels screen = screenPixels(LoadedScreenWidth, LoadedScreenHeight);
+    tmrMouse.setEnabled(false);
+    tmrQuit.setEnabled(false);
+    const long column = edgeColumn(side, screen);
+    wireTop.setPixel(Point{column, 0});
+    wireBottom.setPixel(Point{column, screen.height - 1});
+    wireTop.setArmed(true);
+    wireBottom.setArmed(true);
+}
+
+// Back to the poll, whose first sample comes at once: on a hot corner it
+// starts the dwell, as a poll running all along would have.
+void frmSide::wire_Touched() {
+    wireTop.setArmed(false);
+    wireBottom.setArmed(false);
+    tmrMouse.setEnabled(true);
+    tmrMouse_Timer();
+}
+
+// While the poll runs it sees the new size itself.
+void frmSide::Form_DisplayChange() {
+    if (resting())
+        wire_Touched();
 }
 
 void frmSide::tmrWait_Timer() {

@@ -9,6 +9,7 @@
 #include "platform/list_box.h"
 #include "platform/scroll_bar.h"
 #include "platform/timer.h"
+#include "platform/tripwire.h"
 
 #include <array>
 
@@ -29,6 +30,9 @@ class frmSide : public Form {
     ListBox List1; // eLoad's line buffer
     HScrollBar HScroll1;
     Timer tmrWait, tmrMouse, tmrQuit, tmrOpen;
+    // While the bar rests, these lie on its edge's hot corners in place of
+    // the cursor poll.
+    Tripwire wireTop, wireBottom;
     Label Label2, Label1, Usuario;
 
     // The panel of tiles.
@@ -57,6 +61,9 @@ class frmSide : public Form {
     void tmrWait_Timer();
     void tmrOpen_Timer();
     void tmrQuit_Timer();
+    // The cursor came onto a hot corner while the bar rested.
+    void wire_Touched();
+    void Form_DisplayChange() override;
 
     // The tiles as buttons: lit under the cursor, dark while pressed; a
     // click on a glyph face opens its folder or the settings window. A
@@ -74,6 +81,13 @@ class frmSide : public Form {
 
   private:
     void design();
+    // Collapsed, the cursor off the hot corners, no countdown that could
+    // change what is seen: nothing can happen until the cursor reaches a
+    // hot corner or the screen changes.
+    bool canRest() const;
+    // Stops every timer and lays the tripwires on the hot corners.
+    void rest();
+    bool resting() const { return wireTop.armed() || wireBottom.armed(); }
     Module1& module1();
 
     Program& program_;

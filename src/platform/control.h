@@ -31,7 +31,8 @@ enum class ControlKind {
     Frame,
     Shape,
     Timer,
-    CommandButton
+    CommandButton,
+    Tripwire
 };
 
 // What changed, so that a peer updates only that.
@@ -70,10 +71,11 @@ class Control {
     // Labels and shapes have no window of their own: their container paints
     // them and hands them the mouse.
     bool windowless() const { return kind_ == ControlKind::Label || kind_ == ControlKind::Shape; }
-    // Controls with a window of their own, frames and timers apart, take the
-    // keyboard focus and are stops of the Tab key.
+    // Controls with a window of their own in the form, frames and timers
+    // apart, take the keyboard focus and are stops of the Tab key.
     bool takesFocus() const {
-        return !windowless() && kind_ != ControlKind::Frame && kind_ != ControlKind::Timer;
+        return !windowless() && kind_ != ControlKind::Frame && kind_ != ControlKind::Timer &&
+               kind_ != ControlKind::Tripwire;
     }
 
     // Design-time identity: "lblButton" and 3 for lblButton(3); -1 when the

@@ -89,6 +89,8 @@ class Form : public Container {
     virtual void Form_Resize() {}
     virtual void Form_DblClick() {}
     virtual void Form_MouseMove(const MouseArgs&) {}
+    // The screen's size or mode changed.
+    virtual void Form_DisplayChange() {}
 
   protected:
     void setStyle(FormBorder border, bool showInTaskbar, bool centred) {

@@ -27,6 +27,8 @@ class SimDesktop::FormPeerImpl : public FormPeer {
             peer->timer().attach(nullptr);
             desk_.disarm(peer->timer());
         }
+        for (const auto& peer : tripwires_)
+            peer->wire().attach(nullptr);
     }
     FormPeerImpl(const FormPeerImpl&) = delete;
     FormPeerImpl& operator=(const FormPeerImpl&) = delete;
@@ -60,6 +62,10 @@ class SimDesktop::FormPeerImpl : public FormPeer {
                 timer.attach(timers_.back().get());
                 if (timer.running())
                     desk_.arm(timer);
+            } else if (child->kind() == ControlKind::Tripwire) {
+                auto& wire = static_cast<Tripwire&>(*child);
+                tripwires_.push_back(std::make_unique<TripwirePeer>(desk_, wire));
+                wire.attach(tripwires_.back().get());
             } else if (child->kind() == ControlKind::Frame) {
                 attachTree(static_cast<Frame&>(*child));
             }
@@ -70,6 +76,7 @@ class SimDesktop::FormPeerImpl : public FormPeer {
     Form& form_;
     WindowHandle handle_;
     std::vector<std::unique_ptr<TimerPeer>> timers_;
+    std::vector<std::unique_ptr<TripwirePeer>> tripwires_;
 };
 
 SimDesktop::SimDesktop() {
@@ -92,8 +99,19 @@ SimDesktop::~SimDesktop() {
 // --- Setting the scene ---
 
 void SimDesktop::setScreenTwips(Twips width, Twips height) {
+    if (width == screenWidth_ && height == screenHeight_)
+        return;
     screenWidth_ = width;
     screenHeight_ = height;
+    // Every window hears of it, as WM_DISPLAYCHANGE tells them on Windows.
+    Dispatch scope(*this);
+    std::vector<Form*> forms;
+    for (const auto& [handle, record] : windows_)
+        if (record.alive && record.form)
+            forms.push_back(record.form);
+    for (Form* form : forms)
+        if (!ended_ && form->loaded())
+            deliver([form] { form->Form_DisplayChange(); });
 }
 
 void SimDesktop::setScreenPixels(int width, int height) {

@@ -21,6 +21,7 @@ class ComboBox;
 class Control;
 class TextBox;
 class Timer;
+class Tripwire;
 } // namespace tavrin
 
 namespace tavrin::sim {
@@ -163,6 +164,8 @@ class SimDesktop : public WindowSystem {
     bool ended() const { return ended_; }
     // Timers now counting down.
     int runningTimers() const;
+    // The pixels the armed tripwires lie on.
+    std::vector<Point> tripwirePixels() const;
     // What escaped the program's handlers and was stopped there.
     const std::vector<std::string>& escapedHandlers() const { return escaped_; }
     // The whole file, read as the program would; nothing when it cannot be.
@@ -209,6 +212,7 @@ class SimDesktop : public WindowSystem {
   private:
     class FormPeerImpl;
     class TimerPeer;
+    class TripwirePeer;
     struct ArmedTimer {
         Timer* timer;
         long long due;
@@ -227,6 +231,10 @@ class SimDesktop : public WindowSystem {
         bool writeProtected = false;
     };
     std::optional<DiskPath> mapPath(const std::string& windowsPath) const;
+    // A tripwire armed where the cursor is gets touched, as the cursor's
+    // arrival or a window appearing under it would on Windows; once no
+    // handler runs.
+    void checkTripwires();
     // Gives the keyboard focus to the control.
     void moveFocus(Control* target);
     void arm(Timer& timer);
@@ -254,6 +262,7 @@ class SimDesktop : public WindowSystem {
     std::map<WindowHandle, WindowRecord> windows_;
     WindowHandle nextHandle_ = 0x10010;
     std::vector<ArmedTimer> armed_;
+    std::vector<Tripwire*> tripwires_; // of the loaded forms
     long long nextSequence_ = 0;
     std::vector<std::unique_ptr<Form>> retired_;
     int dispatchDepth_ = 0;

@@ -6,6 +6,9 @@
 
 #include "../handler_guard.h"
 #include "../timer.h"
+#include "../tripwire.h"
+
+#include <algorithm>
 
 namespace tavrin::sim {
 
@@ -18,6 +21,7 @@ class SimDesktop::Dispatch {
         if (--desk_.dispatchDepth_ == 0) {
             std::vector<std::unique_ptr<Form>> done = std::move(desk_.retired_);
             desk_.retired_.clear();
+            desk_.checkTripwires();
         }
     }
     Dispatch(const Dispatch&) = delete;
@@ -52,6 +56,22 @@ class SimDesktop::TimerPeer : public Peer {
   private:
     SimDesktop& desk_;
     Timer& timer_;
+};
+
+class SimDesktop::TripwirePeer : public Peer {
+  public:
+    TripwirePeer(SimDesktop& desk, Tripwire& wire) : desk_(desk), wire_(wire) {
+        desk_.tripwires_.push_back(&wire_);
+    }
+    ~TripwirePeer() override { std::erase(desk_.tripwires_, &wire_); }
+    TripwirePeer(const TripwirePeer&) = delete;
+    TripwirePeer& operator=(const TripwirePeer&) = delete;
+    Tripwire& wire() const { return wire_; }
+    void changed(Prop) override {}
+
+  private:
+    SimDesktop& desk_;
+    Tripwire& wire_;
 };
 
 // Local time from seconds since 1970, and back.

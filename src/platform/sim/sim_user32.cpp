@@ -13,6 +13,31 @@ namespace tavrin::sim {
 
 void SimDesktop::setCursor(long x, long y) {
     cursor_ = Point{x, y};
+    checkTripwires();
+}
+
+void SimDesktop::checkTripwires() {
+    if (dispatchDepth_ > 0 || ended_)
+        return;
+    auto touched = [this](const Tripwire* wire) {
+        return wire->armed() && wire->pixel().x == cursor_.x && wire->pixel().y == cursor_.y;
+    };
+    // A touch may arm or disarm others; look again after each.
+    for (;;) {
+        auto wire = std::find_if(tripwires_.begin(), tripwires_.end(), touched);
+        if (wire == tripwires_.end())
+            return;
+        Tripwire* target = *wire;
+        deliver([target] { target->touch(); });
+    }
+}
+
+std::vector<Point> SimDesktop::tripwirePixels() const {
+    std::vector<Point> pixels;
+    for (const Tripwire* wire : tripwires_)
+        if (wire->armed())
+            pixels.push_back(wire->pixel());
+    return pixels;
 }
 void SimDesktop::setCursorFails(bool fails) {
     cursorFails_ = fails;

@@ -127,6 +127,11 @@ void FormHost::show() {
     UpdateWindow(window_.get());
 }
 
+void FormHost::displayChanged() {
+    if (context_.live())
+        runHandler(desktop_, [this] { form_.Form_DisplayChange(); });
+}
+
 Color FormHost::surfaceColor() const {
     return form_.backColor();
 }
@@ -192,6 +197,9 @@ LRESULT FormHost::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         if (TimerPeer* timer = timerFor(context_, wParam))
             timer->tick();
         return 0;
+    case WM_DISPLAYCHANGE:
+        displayChanged();
+        break;
     case WM_CLOSE:
         // The close box and Alt+F4: a form with a close box is unloaded,
         // the others stay; the window itself goes with the unload.

@@ -36,6 +36,8 @@ class FormHost : private ContainerSurface, private MessageTarget {
     // The form is unloaded or the program ends: the window goes from the
     // screen at once and no handler of the form runs any more.
     void close();
+    // The screen's size or mode changed.
+    void displayChanged();
 
   private:
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -83,6 +83,39 @@ void Win32Desktop::handleMessage(MSG& message) {
     DispatchMessageW(&message);
 }
 
+bool Win32Desktop::waitAndHandle() {
+    MSG message;
+    HANDLE screenChanged = displayWatch_.event();
+    if (!screenChanged) {
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0)
+            return false;
+        handleMessage(message);
+        return true;
+    }
+    const DWORD woke =
+        MsgWaitForMultipleObjectsEx(1, &screenChanged, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (woke == WAIT_OBJECT_0) {
+        displayWatch_.rearm();
+        displayChanged();
+        return true;
+    }
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT)
+            return false;
+        handleMessage(message);
+    }
+    return true;
+}
+
+void Win32Desktop::displayChanged() {
+    // The handlers may unload forms and load others; those unloaded stay
+    // alive, buried, until the scope ends.
+    Dispatcher::Scope scope(dispatcher_);
+    const std::vector<FormHost*> hosts = hosts_;
+    for (FormHost* host : hosts)
+        host->displayChanged();
+}
+
 Control* Win32Desktop::focusedControl() const {
     const HWND focus = GetFocus();
     FormHost* host = focus ? hostOf(focus) : nullptr;

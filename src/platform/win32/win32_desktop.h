@@ -6,6 +6,7 @@
 
 #include "platform/win32/brush_cache.h"
 #include "platform/win32/dispatcher.h"
+#include "platform/win32/display_watch.h"
 #include "platform/win32/file_services.h"
 #include "platform/win32/system_services.h"
 #include "platform/win32/text/text_painter.h"
@@ -33,6 +34,11 @@ class Win32Desktop : public WindowSystem {
     // (Tab and Shift+Tab between a form's controls) first, then the
     // message's own window.
     void handleMessage(MSG& message);
+    // Waits for the next message or change of the screen and handles it;
+    // false once the thread's queue says quit.
+    bool waitAndHandle();
+    // The screen changed: every form hears of it.
+    void displayChanged();
     // The control that has the keyboard focus, if it is one of ours.
     Control* focusedControl() const;
 
@@ -110,6 +116,7 @@ class Win32Desktop : public WindowSystem {
     BrushCache brushes_;
     std::vector<FormHost*> hosts_;
     bool ended_ = false;
+    DisplayWatch displayWatch_;
     std::size_t escaped_ = 0;
     // Last: forms and windows still kept for a running handler go first.
     Dispatcher dispatcher_;

@@ -4,6 +4,7 @@
 #include "platform/win32/controls/list_box_peer.h"
 #include "platform/win32/controls/scroll_bar_peer.h"
 #include "platform/win32/controls/timer_peer.h"
+#include "platform/win32/controls/tripwire_peer.h"
 #include "platform/win32/controls/windowless_peer.h"
 
 #include "platform/check_box.h"
@@ -39,6 +40,8 @@ std::unique_ptr<Peer> makePeer(FormContext& ctx, Control& c, HWND parent) {
         return makeComboBoxPeer(ctx, static_cast<ComboBox&>(c), parent);
     case ControlKind::CommandButton:
         return makeCommandButtonPeer(ctx, static_cast<CommandButton&>(c), parent);
+    case ControlKind::Tripwire:
+        return std::make_unique<TripwirePeer>(ctx, static_cast<Tripwire&>(c));
     }
     return nullptr;
 }

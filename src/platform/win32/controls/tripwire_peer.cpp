@@ -1,0 +1,78 @@
+#include "platform/win32/controls/tripwire_peer.h"
+
+#include "platform/handler_guard.h"
+#include "platform/win32/win32_desktop.h"
+
+#include <stdexcept>
+
+namespace tavrin::win32 {
+namespace {
+
+// The least opacity that the cursor still hits: a fully clear layered
+// window lets the cursor through.
+constexpr BYTE kAlmostClear = 1;
+constexpr int kSize = 1;
+
+} // namespace
+
+TripwirePeer::TripwirePeer(FormContext& ctx, Tripwire& wire)
+    : ctx_(ctx), wire_(wire),
+      window_(CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED,
+                              windowClassName(WindowClass::Frame), L"", WS_POPUP, 0, 0, kSize,
+                              kSize, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {
+    if (!window_)
+        throw std::runtime_error("the window system refused a tripwire");
+    SetLayeredWindowAttributes(window_.get(), 0, kAlmostClear, LWA_ALPHA);
+    attachTarget(window_.get(), this);
+    apply();
+}
+
+TripwirePeer::~TripwirePeer() {
+    attachTarget(window_.get(), nullptr);
+}
+
+void TripwirePeer::changed(Prop what) {
+    if (what == Prop::Value || what == Prop::Geometry)
+        apply();
+}
+
+void TripwirePeer::apply() {
+    if (!wire_.armed()) {
+        ShowWindow(window_.get(), SW_HIDE);
+        return;
+    }
+    const Point p = wire_.pixel();
+    SetWindowPos(window_.get(), HWND_TOPMOST, static_cast<int>(p.x), static_cast<int>(p.y), kSize,
+                 kSize, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void TripwirePeer::touched() {
+    if (!wire_.armed() || !ctx_.live())
+        return;
+    // Out of the way first: the click that may follow belongs to the
+    // window beneath.
+    ShowWindow(window_.get(), SW_HIDE);
+    runHandler(ctx_.desktop, [this] { wire_.touch(); });
+}
+
+LRESULT TripwirePeer::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Dispatcher::Scope scope(ctx_.desktop.dispatcher());
+    switch (message) {
+    case WM_NCHITTEST:
+    case WM_MOUSEMOVE:
+    case WM_SETCURSOR:
+        touched();
+        break;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+WindowSystem& TripwirePeer::windowSystem() const {
+    return ctx_.desktop;
+}
+
+} // namespace tavrin::win32
