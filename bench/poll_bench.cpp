@@ -1,6 +1,7 @@
-// The cost of the bar's cursor poll, which runs every 10 ms for as long as
-// the program lives: the bar loaded with its defaults on the simulated
-// desktop, collapsed, the cursor resting in the middle of the screen.
+// The cost of the bar's cursor poll, which runs every 10 ms while the bar
+// is armed, opening, open or collapsing: the bar loaded with its defaults
+// on the simulated desktop, collapsed, the cursor in the middle of the
+// screen. Each poll there ends by putting the bar to rest again.
 #include "collapsed_bar.h"
 
 #include <benchmark/benchmark.h>
@@ -22,8 +23,7 @@ void BM_MousePoll(benchmark::State& state) {
 }
 BENCHMARK(BM_MousePoll);
 
-// One poll's worth of virtual time: the handler and the simulated timer
-// queue around it (and any other timer that falls due in it).
+// A poll's worth of virtual time once the bar rests: no timer falls due.
 void BM_MousePollTick(benchmark::State& state) {
     CollapsedBar scene;
     for (auto _ : state)
