@@ -26,10 +26,6 @@
 namespace tavrin::win32 {
 namespace {
 
-HWND windowOf(const Form& form) {
-    return reinterpret_cast<HWND>(form.hWnd());
-}
-
 HWND windowOf(const Control& c) {
     return dynamic_cast<ChildControl&>(*c.peer()).window();
 }
@@ -46,11 +42,6 @@ POINT clearOf(HWND control) {
     RECT client;
     GetClientRect(control, &client);
     return onScreen(control, POINT{client.right - 3, client.bottom - 3});
-}
-
-COLORREF screenPixel(POINT p) {
-    const WindowDc screen(nullptr);
-    return GetPixel(screen.get(), p.x, p.y);
 }
 
 // The colours the screen shows over a window's client area.
@@ -108,7 +99,7 @@ class ConfigWindow : public ::testing::Test {
     void open() {
         form = &program.form<frmConfig>();
         form->show();
-        window = windowOf(*form);
+        window = reinterpret_cast<HWND>(form->hWnd());
         ASSERT_TRUE(driver->runUntil([&] { return GetForegroundWindow() == window; }));
     }
 
@@ -116,7 +107,8 @@ class ConfigWindow : public ::testing::Test {
     // paint as their messages are handled.
     ::testing::AssertionResult shows(POINT p, COLORREF expected) {
         COLORREF seen = CLR_INVALID;
-        if (driver->runUntil([&] { return (seen = screenPixel(p)) == expected; }))
+        const WindowDc screen(nullptr);
+        if (driver->runUntil([&] { return (seen = GetPixel(screen.get(), p.x, p.y)) == expected; }))
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure()
                << "RGB(" << int(GetRValue(seen)) << ", " << int(GetGValue(seen)) << ", "
@@ -141,9 +133,6 @@ TEST_F(ConfigWindow, ItsFrameHoldsTheDesignedClientAreaInBothLayouts) {
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_THICKFRAME),
               WS_CAPTION | WS_SYSMENU);
     EXPECT_FALSE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "a taskbar button";
-    EXPECT_TRUE(SendMessageW(window, WM_GETICON, ICON_BIG, 0) ||
-                GetClassLongPtrW(window, GCLP_HICON))
-        << "the program's icon";
 
     // The short layout: the window shrinks and the settings tile's glyph
     // becomes the fifth figure.
