@@ -16,6 +16,7 @@
 
 #include "conformance/desktop_driver.h"
 #include "temp_folder.h"
+#include "user_window.h"
 
 #include <gtest/gtest.h>
 
@@ -102,39 +103,22 @@ TEST(SystemServices, NowIsACivilTimeLongDateNamesItsYearAndTheCursorIsOnTheScree
     EXPECT_LT(cursor.x, GetSystemMetrics(SM_CXSCREEN));
 }
 
-// Two plain top-level windows: the user's, in front and active, and the
-// one the services make topmost and translucent, as the bar's.
-TEST(SystemServices, TopmostKeepsTheUsersWindowActiveAndAlphaGoesThroughTheAnsiWindowLongs) {
+// A plain window made topmost, as the bar is, behind the user's window.
+// (Its translucency through the ANSI window longs: the bar's, in
+// windows_test.cpp.)
+TEST(SystemServices, TopmostKeepsTheUsersWindowActive) {
     const auto driver = conformance::makeDriver();
-    SystemServices services;
-    auto create = [](const wchar_t* title, int x) {
-        return UniqueWindow(CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW, x, 100, 300,
-                                            200, nullptr, nullptr, GetModuleHandleW(nullptr),
-                                            nullptr));
-    };
-    UniqueWindow user = create(L"user", 50), bar = create(L"bar", 400);
-    ASSERT_TRUE(user && bar);
-    const auto handle = reinterpret_cast<WindowHandle>(bar.get());
+    const UserWindow user(*driver);
+    UniqueWindow bar(CreateWindowExW(0, L"STATIC", L"bar", WS_OVERLAPPEDWINDOW, 400, 100, 300, 200,
+                                     nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     ShowWindow(bar.get(), SW_SHOWNOACTIVATE);
-    ShowWindow(user.get(), SW_SHOW);
-    SetForegroundWindow(user.get());
-    ASSERT_TRUE(driver->runUntil([&] { return GetForegroundWindow() == user.get(); }));
-
-    ASSERT_TRUE(services.setWindowPos(handle, kHwndTopmost, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize));
+    ASSERT_EQ(GetForegroundWindow(), user.window);
+    ASSERT_TRUE(SystemServices().setWindowPos(reinterpret_cast<WindowHandle>(bar.get()),
+                                              kHwndTopmost, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize));
     EXPECT_TRUE(
         driver->runUntil([&] { return GetWindowLongW(bar.get(), GWL_EXSTYLE) & WS_EX_TOPMOST; }));
-    EXPECT_EQ(GetForegroundWindow(), user.get());
-    EXPECT_EQ(GetActiveWindow(), user.get());
-
-    const long style = services.getWindowLong(handle, kGwlExStyle);
-    services.setWindowLong(handle, kGwlExStyle, style | kWsExLayered);
-    EXPECT_TRUE(services.getWindowLong(handle, kGwlExStyle) & kWsExLayered);
-    ASSERT_TRUE(services.setLayeredWindowAttributes(handle, 0, 120, kLwaAlpha));
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    ASSERT_TRUE(GetLayeredWindowAttributes(bar.get(), nullptr, &alpha, &flags));
-    EXPECT_EQ(alpha, 120);
-    EXPECT_TRUE(flags & LWA_ALPHA);
+    EXPECT_EQ(GetForegroundWindow(), user.window);
+    EXPECT_EQ(GetActiveWindow(), user.window);
 }
 
 TEST(SystemServices, FileParametersAndFolderReachTheShellInAnsi) {
