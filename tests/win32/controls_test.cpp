@@ -23,7 +23,6 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
-#include <utility>
 
 namespace tavrin::win32 {
 namespace {
@@ -33,20 +32,6 @@ using conformance::ProbeForm;
 // The control's own window.
 inline HWND windowOf(const Control& c) {
     return dynamic_cast<ChildControl&>(*c.peer()).window();
-}
-
-inline std::wstring windowText(HWND w) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(w)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(w, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-// The edit's selection in UTF-16 units.
-inline std::pair<DWORD, DWORD> unitSelection(HWND edit) {
-    DWORD start = 0, end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return {start, end};
 }
 
 class Controls : public ::testing::Test {
@@ -224,10 +209,12 @@ TEST_F(Controls, ANewAlignmentTakesANewEditThatKeepsWhatTheOldOneHad) {
     ASSERT_NE(centred, edit);
     EXPECT_FALSE(IsWindow(edit));
     EXPECT_TRUE(GetWindowLongW(centred, GWL_STYLE) & ES_CENTER);
-    EXPECT_EQ(windowText(centred), L"Carpeta");
+    wchar_t shown[16] = {};
+    GetWindowTextW(centred, shown, 16);
+    EXPECT_STREQ(shown, L"Carpeta");
     EXPECT_EQ(form->events, "");
     EXPECT_EQ(GetFocus(), centred);
-    EXPECT_EQ(unitSelection(centred), (std::pair<DWORD, DWORD>{2, 5}));
+    EXPECT_EQ(SendMessageW(centred, EM_GETSEL, 0, 0), MAKELRESULT(2, 5)) << "the selection";
     EXPECT_EQ(SendMessageW(centred, WM_GETFONT, 0, 0), font);
     EXPECT_EQ(GetWindow(centred, GW_HWNDNEXT), below) << "same place among its siblings";
     EXPECT_TRUE(hasTip(window, centred));

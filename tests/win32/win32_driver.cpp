@@ -54,25 +54,12 @@ std::pair<HWND, LPARAM> clickTarget(const Control& c) {
     return {containerWindow(c), MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2)};
 }
 
-// A real mouse reaches no hidden or disabled window.
-bool reachable(HWND window) {
-    return IsWindowVisible(window) && IsWindowEnabled(window);
-}
-
+// A message box this thread shows.
 HWND threadMessageBox() {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM out) -> BOOL {
-            std::array<wchar_t, 16> name{};
-            GetClassNameW(window, name.data(), static_cast<int>(name.size()));
-            if (std::wstring(name.data()) != L"#32770" || !IsWindowVisible(window))
-                return TRUE;
-            *reinterpret_cast<HWND*>(out) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+    for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"#32770", nullptr));)
+        if (IsWindowVisible(w) && GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId())
+            return w;
+    return nullptr;
 }
 
 class Win32Driver : public DesktopDriver {
@@ -112,22 +99,10 @@ class Win32Driver : public DesktopDriver {
         return true;
     }
 
-    void click(Control& target) override {
-        const auto [window, at] = clickTarget(target);
-        if (!reachable(window))
-            return;
-        PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        PostMessageW(window, WM_LBUTTONUP, 0, at);
-        pump();
-    }
+    void click(Control& target) override { button(target, WM_LBUTTONDOWN); }
     void doubleClick(Control& target) override {
-        click(target);
-        const auto [window, at] = clickTarget(target);
-        if (!reachable(window))
-            return;
-        PostMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-        PostMessageW(window, WM_LBUTTONUP, 0, at);
-        pump();
+        button(target, WM_LBUTTONDOWN);
+        button(target, WM_LBUTTONDBLCLK);
     }
     void clickCloseBox(Form& target) override {
         // What the close box sends once the button comes up over it.
@@ -162,8 +137,18 @@ class Win32Driver : public DesktopDriver {
         // The virtual keys of the other keys, in the order of Key.
         constexpr WPARAM kVirtualKeys[] = {VK_TAB,   VK_TAB,  VK_DELETE, VK_LEFT,
                                            VK_RIGHT, VK_HOME, VK_END};
-        withShift(key == Key::ShiftTab,
-                  [&] { keyStroke(window, kVirtualKeys[static_cast<int>(key)]); });
+        // Shift held down for Shift+Tab alone, for this thread's idea of
+        // the keyboard.
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        const BYTE before = keys[VK_SHIFT];
+        keys[VK_SHIFT] = key == Key::ShiftTab ? 0x80 : 0;
+        SetKeyboardState(keys);
+        PostMessageW(window, WM_KEYDOWN, kVirtualKeys[static_cast<int>(key)], kKeyDown);
+        PostMessageW(window, WM_KEYUP, kVirtualKeys[static_cast<int>(key)], kKeyUp);
+        pump();
+        keys[VK_SHIFT] = before;
+        SetKeyboardState(keys);
     }
 
     void answerMessageBoxesWhen(std::function<bool()> done) override {
@@ -180,20 +165,15 @@ class Win32Driver : public DesktopDriver {
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
             desktop_.handleMessage(message);
     }
-    void keyStroke(HWND window, WPARAM key) {
-        PostMessageW(window, WM_KEYDOWN, key, kKeyDown);
-        PostMessageW(window, WM_KEYUP, key, kKeyUp);
+    // A press and release in the middle of the control; a real mouse
+    // reaches no hidden or disabled window.
+    void button(Control& target, UINT press) {
+        const auto [window, at] = clickTarget(target);
+        if (!IsWindowVisible(window) || !IsWindowEnabled(window))
+            return;
+        PostMessageW(window, press, MK_LBUTTON, at);
+        PostMessageW(window, WM_LBUTTONUP, 0, at);
         pump();
-    }
-    template <class Action> void withShift(bool shift, Action action) {
-        BYTE keys[256];
-        GetKeyboardState(keys);
-        const BYTE before = keys[VK_SHIFT];
-        keys[VK_SHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(keys);
-        action();
-        keys[VK_SHIFT] = before;
-        SetKeyboardState(keys);
     }
 
     // A thread timer: it ticks inside the message box's own modal loop.
