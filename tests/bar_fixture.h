@@ -8,7 +8,9 @@
 #include "platform/sim/sim_desktop.h"
 
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tavrin::testing {
@@ -62,7 +64,16 @@ class BarTest : public ::testing::Test {
     std::filesystem::path perUserFile() const {
         return desk.localAppDataOnDisk() / "VirtualStore" / "Program Files" / "Norvane.txt";
     }
+    // The settings file of the defaults with some lines changed.
+    void writeDefaultsWith(std::initializer_list<std::pair<std::size_t, std::string>> changes) {
+        std::vector<std::string> lines = defaultLines();
+        for (const auto& [line, value] : changes)
+            lines[line] = value;
+        writeLines(lines);
+    }
+    // The bar made anew and shown: it reads the settings file again.
     frmSide& loadBar() {
+        program.unload<frmSide>();
         frmSide& bar = program.form<frmSide>();
         bar.show();
         return bar;

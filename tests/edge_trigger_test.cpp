@@ -23,11 +23,10 @@ class EdgeTest : public BarTest {
     frmSide& bar() { return *program.loaded<frmSide>(); }
     bool open() { return bar().width() == 1590 && bar().HScroll1.value() >= 241; }
     bool collapsed() { return bar().width() == 1 && bar().HScroll1.value() == 1; }
-    // A settings file of the defaults with one line changed.
-    void writeDefaultsWith(std::size_t line, const std::string& value) {
-        std::vector<std::string> lines = defaultLines();
-        lines[line] = value;
-        writeLines(lines);
+    // The cursor resting at a point for a while.
+    void rest(long x, long y, int milliseconds) {
+        desk.setCursor(x, y);
+        desk.advance(milliseconds);
     }
     const frmDate* panel() { return program.loaded<frmDate>(); }
 };
@@ -38,12 +37,9 @@ TEST_F(EdgeTest, RestingHalfASecondOnACornerOpensTheBarWithItsPanel) {
     EXPECT_EQ(panel(), nullptr) << "no panel while the bar is collapsed";
 
     // Less than the dwell, then away and back: the dwell starts afresh.
-    desk.setCursor(1365, 0);
-    desk.advance(400);
-    desk.setCursor(1365, 5);
-    desk.advance(20);
-    desk.setCursor(1365, 0);
-    desk.advance(400);
+    rest(1365, 0, 400);
+    rest(1365, 5, 20);
+    rest(1365, 0, 400);
     EXPECT_TRUE(collapsed());
 
     desk.advance(120); // the dwell ends and the fade begins
@@ -59,13 +55,10 @@ TEST_F(EdgeTest, RestingHalfASecondOnACornerOpensTheBarWithItsPanel) {
     EXPECT_EQ(desk.windowOf(b)->alpha, 241);
 
     // On the bar it stays; one pixel beyond its inner edge it collapses.
-    desk.setCursor(1260, 300);
-    desk.advance(500);
+    rest(1260, 300, 500);
     EXPECT_TRUE(open());
-    desk.setCursor(1259, 300);
-    desk.advance(10);
-    desk.setCursor(1300, 300); // back at once: the collapse still comes
-    desk.advance(110);
+    rest(1259, 300, 10);
+    rest(1300, 300, 110); // back at once: the collapse still comes
     EXPECT_TRUE(collapsed());
     desk.advance(20);
     EXPECT_EQ(panel(), nullptr);
@@ -77,44 +70,35 @@ TEST_F(EdgeTest, ANewBarOpensOnlyAfterItsFirstCollapseAndOnlyFromACornerPixel) {
     desk.advance(800);
     EXPECT_EQ(b.width(), 1) << "created at 255: the fade has nothing to do";
     EXPECT_EQ(b.HScroll1.value(), 255);
-    desk.setCursor(kMiddleX, kMiddleY);
-    desk.advance(120);
+    rest(kMiddleX, kMiddleY, 120);
     EXPECT_TRUE(collapsed());
     for (auto [x, y] : {std::pair{1364L, 0L}, {1365L, 1L}, {1365L, 766L}, {0L, 0L}}) {
-        desk.setCursor(x, y);
-        desk.advance(800);
+        rest(x, y, 800);
         EXPECT_TRUE(collapsed()) << x << "," << y;
     }
-    desk.setCursor(1365, 767);
-    desk.advance(800);
+    rest(1365, 767, 800);
     EXPECT_TRUE(open());
 }
 
 TEST_F(EdgeTest, OnTheLeftEdgeTheLeftCornersOpenAndTheAwayZoneStartsAtOneHundred) {
-    writeDefaultsWith(19, "1");
+    writeDefaultsWith({{19, "1"}});
     frmSide& b = collapsedBar();
     EXPECT_TRUE(collapsed());
-    desk.setCursor(0, 1);
-    desk.advance(800);
+    rest(0, 1, 800);
     EXPECT_TRUE(collapsed());
-    desk.setCursor(0, 0);
-    desk.advance(800);
+    rest(0, 0, 800);
     EXPECT_TRUE(open());
-    desk.setCursor(kMiddleX, kMiddleY);
-    desk.advance(120);
-    desk.setCursor(0, 767);
-    desk.advance(800);
+    rest(kMiddleX, kMiddleY, 120);
+    rest(0, 767, 800);
     EXPECT_TRUE(open());
     EXPECT_EQ(b.left(), -45) << "a left bar never moves";
     for (long x : {99L, -200L}) { // a monitor further left counts as on the bar
-        desk.setCursor(x, 300);
-        desk.advance(300);
+        rest(x, 300, 300);
         EXPECT_TRUE(open()) << x;
     }
     ASSERT_NE(panel(), nullptr);
     EXPECT_EQ(panel()->left(), 20490 - 7470 - 780) << "the panel stands opposite";
-    desk.setCursor(100, 300);
-    desk.advance(120);
+    rest(100, 300, 120);
     EXPECT_TRUE(collapsed());
 }
 
@@ -122,26 +106,20 @@ TEST_F(EdgeTest, LeavingDuringTheFadeLetsItFinishThenCollapses) {
     collapsedBar();
     // Back on the bar before the collapse timer ticks, mid-fade: the tick
     // only stops itself and the bar stays open.
-    desk.setCursor(1365, 0);
-    desk.advance(530);
+    rest(1365, 0, 530);
     ASSERT_EQ(bar().width(), 1590);
     ASSERT_NE(panel(), nullptr) << "the panel comes with the first fade step";
-    desk.setCursor(kMiddleX, kMiddleY);
-    desk.advance(10);
-    desk.setCursor(1300, 300);
-    desk.advance(400);
+    rest(kMiddleX, kMiddleY, 10);
+    rest(1300, 300, 400);
     EXPECT_TRUE(open());
-    desk.setCursor(kMiddleX, kMiddleY);
-    desk.advance(120);
+    rest(kMiddleX, kMiddleY, 120);
     ASSERT_TRUE(collapsed());
 
     // Away for good: the fade runs to its end, then the bar collapses.
-    desk.setCursor(1365, 0);
-    desk.advance(560); // the dwell, and a few fade steps
+    rest(1365, 0, 560); // the dwell, and a few fade steps
     ASSERT_EQ(bar().width(), 1590);
     ASSERT_LT(bar().HScroll1.value(), 241);
-    desk.setCursor(kMiddleX, kMiddleY);
-    desk.advance(190); // the fade ends at 740 ms
+    rest(kMiddleX, kMiddleY, 190); // the fade ends at 740 ms
     EXPECT_TRUE(open());
     desk.advance(100);
     EXPECT_TRUE(collapsed());
@@ -149,15 +127,12 @@ TEST_F(EdgeTest, LeavingDuringTheFadeLetsItFinishThenCollapses) {
 
 TEST_F(EdgeTest, TheFadeEndsAtTheFirstStepNotBelowTheTargetNeverAboveTheScale) {
     for (auto [glassAlpha, final] : {std::pair{"200", 201}, {"252", 255}, {"32767", 255}}) {
-        writeDefaultsWith(28, glassAlpha);
-        program.unload<frmSide>();
+        writeDefaultsWith({{28, glassAlpha}});
         collapsedBar();
-        desk.setCursor(1365, 0);
-        desk.advance(1000);
+        rest(1365, 0, 1000);
         EXPECT_EQ(bar().HScroll1.value(), final) << glassAlpha;
         EXPECT_EQ(bar().width(), 1590);
-        desk.setCursor(kMiddleX, kMiddleY);
-        desk.advance(120);
+        rest(kMiddleX, kMiddleY, 120);
         EXPECT_TRUE(collapsed()) << glassAlpha;
     }
 }
@@ -179,33 +154,29 @@ TEST_F(EdgeTest, TheCollapsedBarRestsWithoutTimersUntilTheCursorTouchesACorner) 
     desk.setCursor(1365, 0);
     EXPECT_TRUE(wires().empty()) << "out of the way of the next click";
     EXPECT_TRUE(b.tmrWait.running()) << "the dwell starts on arrival";
-    desk.setCursor(1300, 0);
-    desk.advance(10);
+    rest(1300, 0, 10);
     EXPECT_EQ(desk.runningTimers(), 0);
     EXPECT_EQ(wires(), rightCorners);
 
     // Resting there: open exactly 500 ms and one fade step after arrival.
-    desk.setCursor(1365, 767);
-    desk.advance(509);
+    rest(1365, 767, 509);
     EXPECT_TRUE(collapsed());
     desk.advance(1);
     EXPECT_EQ(b.width(), 1590);
-    desk.setCursor(kMiddleX, kMiddleY);
-    desk.advance(400);
+    rest(kMiddleX, kMiddleY, 400);
     EXPECT_TRUE(collapsed());
     EXPECT_EQ(desk.runningTimers(), 0);
 
     // A new screen while it rests: the bar is made anew at once, here at
     // the left edge, and rests there once collapsed.
-    writeDefaultsWith(19, "1");
+    writeDefaultsWith({{19, "1"}});
     desk.setScreenPixels(1024, 600);
     EXPECT_NE(&bar(), &b);
     desk.advance(200);
     EXPECT_EQ(wires(), (std::vector<std::pair<long, long>>{{0, 0}, {0, 599}}));
 
     // A bar that watches no edge polls on.
-    writeDefaultsWith(19, "-1");
-    program.unload<frmSide>();
+    writeDefaultsWith({{19, "-1"}});
     collapsedBar();
     EXPECT_TRUE(wires().empty());
     EXPECT_GT(desk.runningTimers(), 0);
@@ -213,7 +184,7 @@ TEST_F(EdgeTest, TheCollapsedBarRestsWithoutTimersUntilTheCursorTouchesACorner) 
 
 TEST_F(EdgeTest, ANewScreenSizeMakesTheBarAnewAndAFailedCursorQueryKeepsTheLastPosition) {
     frmSide& before = collapsedBar();
-    writeDefaultsWith(0, "Casa");
+    writeDefaultsWith({{0, "Casa"}});
     desk.setScreenPixels(1024, 600);
     desk.advance(20);
     frmSide& after = bar();
@@ -224,18 +195,16 @@ TEST_F(EdgeTest, ANewScreenSizeMakesTheBarAnewAndAFailedCursorQueryKeepsTheLastP
     desk.advance(200);
     EXPECT_TRUE(collapsed());
 
-    desk.setCursor(1023, 599);
-    desk.advance(20);
+    rest(1023, 599, 20);
     desk.setCursorFails(true);
     desk.advance(800);
     EXPECT_TRUE(open()) << "the last position seen stays on the corner";
 }
 
 TEST_F(EdgeTest, ALeftSideBelowZeroWatchesNoEdge) {
-    writeDefaultsWith(19, "-1");
+    writeDefaultsWith({{19, "-1"}});
     frmSide& b = loadBar();
-    desk.setCursor(kMiddleX, kMiddleY);
-    desk.advance(500);
+    rest(kMiddleX, kMiddleY, 500);
     EXPECT_EQ(b.width(), 1) << "never widened";
     EXPECT_EQ(b.HScroll1.value(), 255) << "never collapsed";
     EXPECT_NE(panel(), nullptr) << "the panel rule still runs";

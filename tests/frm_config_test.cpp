@@ -18,12 +18,6 @@ class ConfigTest : public BarTest {
         config.show();
         return config;
     }
-    void writeDefaultsWith(std::initializer_list<std::pair<std::size_t, std::string>> changes) {
-        std::vector<std::string> lines = defaultLines();
-        for (const auto& [line, value] : changes)
-            lines[line] = value;
-        writeLines(lines);
-    }
     // The settings file's lines, in UTF-8.
     std::vector<std::string> savedLines() {
         std::vector<std::string> lines;
@@ -87,7 +81,6 @@ TEST_F(ConfigTest, AShortLayoutAndALowScreenOpenTheWindowShort) {
     EXPECT_EQ(c.txtCarpeta[5].text(), "C:\\Users\\invitado\\Videos");
 
     program.unload<frmConfig>();
-    program.unload<frmSide>();
     desk.setScreenPixels(1024, 600);
     frmConfig& low = openConfig();
     EXPECT_EQ(low.chkTotal.value(), 0);

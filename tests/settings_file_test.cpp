@@ -34,8 +34,6 @@ TEST_F(BarTest, WhatIsWrittenReadsBackTheSame) {
     s.ShortcutColor[6] = 84737;
     const std::string written = settingsFileText(s);
     program.module1.eSave();
-
-    program.unload<frmSide>();
     loadBar();
     SettingsRecord back = settings();
     EXPECT_EQ(back.ShortcutGlyph[1].text(), "&&");
@@ -47,7 +45,6 @@ TEST_F(BarTest, AValueHoldingLineBreaksStaysOnItsLine) {
     loadBar();
     settings().ShortcutName[0] = "Dos\r\nlíneas\ny\r\rmás";
     program.module1.eSave();
-    program.unload<frmSide>();
     loadBar();
     EXPECT_EQ(settings().ShortcutName[0].text(), "Dos líneas y más");
     EXPECT_EQ(settings().ShortcutName[1].text(), "Personal");

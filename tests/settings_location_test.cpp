@@ -33,7 +33,6 @@ TEST_F(BarTest, AProtectedProgramFilesSendsTheSaveToAPerUserCopyWhichThenTakesEv
     EXPECT_FALSE(std::filesystem::exists(perUserFile().string() + ".new"));
 
     // The bar that the save rebuilds reads the copy.
-    program.unload<frmSide>();
     loadBar();
     EXPECT_EQ(settings().ShortcutName[0].text(), "Copia");
 
@@ -56,13 +55,11 @@ TEST_F(BarTest, AnExistingPerUserCopyInTheVirtualStoreIsReadInsteadOfTheFile) {
 
     // An empty copy is still the copy.
     writeBytes(perUserFile(), "");
-    program.unload<frmSide>();
     frmSide& again = loadBar();
     EXPECT_EQ(again.Labels[0].caption(), "");
 
     // Without the copy the file itself is read again.
     std::filesystem::remove(perUserFile());
-    program.unload<frmSide>();
     EXPECT_EQ(loadBar().Labels[0].caption(), "Real");
 
     // The copy lies in the user's VirtualStore; without a local application

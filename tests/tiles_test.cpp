@@ -79,10 +79,7 @@ TEST_F(TilesTest, AFaceOpensItsFolderThroughTheShellOrTheSettingsWindow) {
 }
 
 TEST_F(TilesTest, OnTheShortBarTheFifthTileOpensTheSettingsAndFoldersGoOutInAnsi) {
-    std::vector<std::string> lines = defaultLines();
-    lines[27] = "0";
-    lines[6] = "C:\\Música";
-    writeLines(lines);
+    writeDefaultsWith({{27, "0"}, {6, "C:\\Música"}});
     frmSide& bar = loadBar();
     desk.click(bar.lblButton[4]);
     EXPECT_NE(program.loaded<frmConfig>(), nullptr);
