@@ -77,12 +77,10 @@ TEST(SimDesktopWindows, User32StandInsWorkOnLiveWindowsOnly) {
     EXPECT_EQ(desk.setWindowLong(hwnd, kGwlExStyle, kWsExLayered), 0);
     EXPECT_EQ(desk.getWindowLong(hwnd, kGwlExStyle), kWsExLayered);
     EXPECT_TRUE(desk.setLayeredWindowAttributes(hwnd, 0, 128, kLwaAlpha));
-    EXPECT_TRUE(desk.setWindowPos(hwnd, kHwndTopmost, 0, 0, 0, 0, kSwpNoMove | kSwpNoSize));
     EXPECT_EQ(desk.window(hwnd)->alpha, 128);
-    EXPECT_TRUE(desk.window(hwnd)->topmost);
-    EXPECT_EQ(desk.window(hwnd)->setWindowPosCalls, 1);
+    // (Topmost and the count of stacking calls: frm_side_test.cpp; what a
+    // window that is gone answers: the conformance suite.)
     slot.unload();
-    EXPECT_EQ(desk.getWindowLong(hwnd, kGwlExStyle), 0);
     EXPECT_EQ(desk.setWindowLong(hwnd, kGwlExStyle, 0), 0);
 }
 
@@ -110,8 +108,6 @@ TEST(SimDesktopSystem, UserNameAndClock) {
     desk.setNow(LocalTime{2026, 12, 12, 8, 0, 0});
     EXPECT_EQ(desk.longDate(), "s\xC3\xA1"
                                "bado, 12 de diciembre de 2026");
-    desk.setLongDate("override");
-    EXPECT_EQ(desk.longDate(), "override");
 }
 
 } // namespace
