@@ -18,6 +18,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -71,87 +72,68 @@ COLORREF screenPixel(int x, int y) {
     return c;
 }
 
-TEST(Windows, BarStandsCollapsedAtTheRightEdgeWithoutTakingTheFocus) {
-    const auto driver = conformance::makeDriver();
-    const UserWindow user(*driver);
-    ASSERT_EQ(GetForegroundWindow(), user.window);
-    {
-        Program program(driver->ws());
-        frmSide& bar = program.form<frmSide>();
-        // Opened by hand below: the cursor poll must not collapse it.
-        bar.tmrMouse.setEnabled(false);
-        bar.show();
-        HWND w = windowOf(bar);
-        ASSERT_TRUE(driver->runUntil([&] { return IsWindowVisible(w) != FALSE; }));
-
-        RECT r;
-        GetWindowRect(w, &r);
-        EXPECT_EQ(r.left, 1260);
-        EXPECT_EQ(r.top, -5);
-        EXPECT_EQ(r.right - r.left, 1); // 1 twip still makes a real column
-        EXPECT_EQ(r.bottom - r.top, 808);
-        const LONG style = GetWindowLongW(w, GWL_STYLE);
-        const LONG exStyle = GetWindowLongW(w, GWL_EXSTYLE);
-        EXPECT_TRUE(style & WS_POPUP);
-        EXPECT_FALSE(style & WS_CAPTION);
-        EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW) << "no taskbar button";
-        EXPECT_TRUE(exStyle & WS_EX_NOACTIVATE);
-        EXPECT_TRUE(exStyle & WS_EX_TOPMOST) << "the first show puts it above other windows";
-        EXPECT_EQ(SendMessageW(w, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(w),
-                               MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
-                  MA_NOACTIVATE);
-        EXPECT_EQ(GetForegroundWindow(), user.window);
-        EXPECT_NE(GetClassLongPtrW(w, GCLP_HICON), 0) << "the program's icon";
-
-        // Opened by hand to its full width: the back colour at the top,
-        // the white glyph of the first tile, and its caption under it.
-        bar.setWidth(1590);
-        UpdateWindow(w);
-        const COLORREF back = RGB(20, 20, 20);
-        ASSERT_TRUE(driver->runUntil([&] { return screenPixel(1300, 2) == back; }));
-        int white = 0;
-        for (int y = 11; y < 11 + 100; y += 2)
-            for (int x = 1260; x < 1366; x += 2)
-                white += screenPixel(x, y) == RGB(255, 255, 255);
-        EXPECT_GT(white, 50) << "the first tile shows its glyph";
-        EXPECT_EQ(GetForegroundWindow(), user.window);
-    }
+// A window's left, top, width and height in screen pixels.
+std::array<LONG, 4> boundsOf(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-TEST(Windows, TheClockPanelStandsAtTheBottomLeftTopmostAndAsTranslucentAsTheBar) {
+TEST(Windows, TheBarAndItsClockPanelStandInPlaceTopmostAndTranslucentWithoutTakingTheFocus) {
     const auto driver = conformance::makeDriver();
     const UserWindow user(*driver);
     ASSERT_EQ(GetForegroundWindow(), user.window);
     Program program(driver->ws());
     frmSide& bar = program.form<frmSide>();
-    // The cursor poll would collapse the bar and take the panel away.
+    // Opened by hand below: the cursor poll must not collapse it, nor take
+    // the clock panel away, which the bar's load showed.
     bar.tmrMouse.setEnabled(false);
     bar.show();
-    // The bar's load showed the panel, practically invisible; the scroll
-    // bar's level goes to both through their layered windows' alpha.
     frmDate* panel = program.loaded<frmDate>();
     ASSERT_NE(panel, nullptr);
-    HWND w = windowOf(*panel);
-    ASSERT_TRUE(driver->runUntil([&] { return IsWindowVisible(w) != FALSE; }));
-    bar.HScroll1.setValue(240);
+    HWND w = windowOf(bar), p = windowOf(*panel);
+    ASSERT_TRUE(driver->runUntil([&] { return IsWindowVisible(w) && IsWindowVisible(p); }));
 
-    RECT r;
-    GetWindowRect(w, &r);
-    EXPECT_EQ(r.left, 50);
-    EXPECT_EQ(r.top, 580);
-    EXPECT_EQ(r.right - r.left, 498);
-    EXPECT_EQ(r.bottom - r.top, 140);
-    EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    // The bar's first level, and the panel's second.
-    for (HWND layered : {w, windowOf(bar)}) {
+    // 1 twip still makes a real column.
+    EXPECT_EQ(boundsOf(w), (std::array<LONG, 4>{1260, -5, 1, 808}));
+    EXPECT_EQ(boundsOf(p), (std::array<LONG, 4>{50, 580, 498, 140}));
+    const LONG style = GetWindowLongW(w, GWL_STYLE);
+    const LONG exStyle = GetWindowLongW(w, GWL_EXSTYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & WS_CAPTION);
+    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW) << "no taskbar button";
+    EXPECT_TRUE(exStyle & WS_EX_NOACTIVATE);
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST) << "the first show puts it above other windows";
+    EXPECT_TRUE(GetWindowLongW(p, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(SendMessageW(w, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(w),
+                           MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
+              MA_NOACTIVATE);
+    EXPECT_EQ(GetForegroundWindow(), user.window);
+    EXPECT_NE(GetClassLongPtrW(w, GCLP_HICON), 0) << "the program's icon";
+
+    // Opened by hand to its full width: the back colour at the top, and
+    // the white glyph of the first tile.
+    bar.setWidth(1590);
+    UpdateWindow(w);
+    const COLORREF back = RGB(20, 20, 20);
+    ASSERT_TRUE(driver->runUntil([&] { return screenPixel(1300, 2) == back; }));
+    int white = 0;
+    for (int y = 11; y < 11 + 100; y += 2)
+        for (int x = 1260; x < 1366; x += 2)
+            white += screenPixel(x, y) == RGB(255, 255, 255);
+    EXPECT_GT(white, 50) << "the first tile shows its glyph";
+
+    // The scroll bar's level, once the screen is seen opaque: the bar's
+    // first, the panel's second.
+    bar.HScroll1.setValue(240);
+    for (HWND layered : {w, p}) {
         BYTE alpha = 0;
         DWORD flags = 0;
         ASSERT_TRUE(GetLayeredWindowAttributes(layered, nullptr, &alpha, &flags));
         EXPECT_EQ(alpha, 240);
         EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
     }
-    EXPECT_EQ(GetForegroundWindow(), user.window)
-        << "neither the bar nor the panel takes the focus";
+    EXPECT_EQ(GetForegroundWindow(), user.window) << "neither the bar nor the panel takes it";
 }
 
 TEST(Windows, MouseReachesTheTopmostLabelClicksOnlyWhereReleasedAndTheEndSilencesTimers) {
@@ -235,9 +217,7 @@ TEST(Geometry, ControlsThatMeetInTwipsMeetInPixelsAndACentredFormStandsCentred) 
     HWND window = windowOf(form);
     ASSERT_TRUE(driver->runUntil([&] { return IsWindowVisible(window) != FALSE; }));
     EXPECT_EQ(placeOf(form.left).right, placeOf(form.right).left);
-    RECT r;
-    GetWindowRect(window, &r);
-    EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 680) / 2);
+    EXPECT_EQ(boundsOf(window)[0], (GetSystemMetrics(SM_CXSCREEN) - 680) / 2);
 }
 
 } // namespace
