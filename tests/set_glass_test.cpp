@@ -1,4 +1,5 @@
-// SetGlass: a window made layered at a level of opacity.
+// SetGlass: a window made layered at a level of opacity, as the bar's
+// scroll bar does to the bar and its clock panel.
 #include "bar_fixture.h"
 
 #include "clock/frm_date.h"
@@ -6,31 +7,7 @@
 namespace tavrin::testing {
 namespace {
 
-TEST_F(BarTest, SetGlassLayersTheWindowAtLevelsFromClearToOpaque) {
-    const WindowHandle bar = loadBar().hWnd();
-    Module1& module1 = program.module1;
-    auto exStyle = [&] { return desk.window(bar)->exStyle; };
-
-    EXPECT_EQ(module1.SetGlass(bar, 255), kGlassApplied);
-    EXPECT_EQ(exStyle(), kWsExLayered);
-    EXPECT_EQ(desk.window(bar)->alpha, 255);
-    // Again: still one layered bit, and the second level.
-    EXPECT_EQ(module1.SetGlass(bar, 0), kGlassApplied);
-    EXPECT_EQ(exStyle(), kWsExLayered);
-    EXPECT_EQ(desk.window(bar)->alpha, 0);
-
-    // Outside 0..255 nothing changes.
-    desk.setWindowLong(bar, kGwlExStyle, 0);
-    for (std::int16_t level : {-1, 256, 32767}) {
-        EXPECT_EQ(module1.SetGlass(bar, level), kGlassOutOfRange);
-        EXPECT_EQ(exStyle(), 0);
-        EXPECT_EQ(desk.window(bar)->alpha, 0);
-    }
-    // A window that is not there makes the calls fail without a word.
-    EXPECT_EQ(module1.SetGlass(0x7FFF, 128), kGlassApplied);
-}
-
-TEST_F(BarTest, TheScrollBarsValueReachesTheBarAndThePanelWhichLoadsUnseen) {
+TEST_F(BarTest, TheScrollBarsLevelReachesBarAndPanelAndSetGlassKeepsToClearThroughOpaque) {
     frmSide& bar = loadBar();
     EXPECT_EQ(desk.windowOf(bar)->alpha, std::nullopt) << "not layered before the first change";
     // The bar's load made the panel layered at 1 and showed it.
@@ -44,9 +21,30 @@ TEST_F(BarTest, TheScrollBarsValueReachesTheBarAndThePanelWhichLoadsUnseen) {
         ASSERT_NE(panel, nullptr);
         EXPECT_EQ(desk.windowOf(bar)->alpha, level);
         EXPECT_EQ(desk.windowOf(*panel)->alpha, level);
-        EXPECT_FALSE(desk.windowOf(*panel)->visible);
+        EXPECT_FALSE(desk.windowOf(*panel)->visible) << "a panel the level loads stays unseen";
         program.unload<frmDate>();
     }
+
+    const WindowHandle window = bar.hWnd();
+    Module1& module1 = program.module1;
+    auto exStyle = [&] { return desk.window(window)->exStyle; };
+    EXPECT_EQ(module1.SetGlass(window, 255), kGlassApplied);
+    EXPECT_EQ(exStyle(), kWsExLayered);
+    EXPECT_EQ(desk.window(window)->alpha, 255);
+    // Again: still one layered bit, and the second level.
+    EXPECT_EQ(module1.SetGlass(window, 0), kGlassApplied);
+    EXPECT_EQ(exStyle(), kWsExLayered);
+    EXPECT_EQ(desk.window(window)->alpha, 0);
+
+    // Outside 0..255 nothing changes.
+    desk.setWindowLong(window, kGwlExStyle, 0);
+    for (std::int16_t level : {-1, 256, 32767}) {
+        EXPECT_EQ(module1.SetGlass(window, level), kGlassOutOfRange);
+        EXPECT_EQ(exStyle(), 0);
+        EXPECT_EQ(desk.window(window)->alpha, 0);
+    }
+    // A window that is not there makes the calls fail without a word.
+    EXPECT_EQ(module1.SetGlass(0x7FFF, 128), kGlassApplied);
 }
 
 } // namespace

@@ -52,7 +52,7 @@ TEST_F(TilesTest, ATileLightsUnderTheCursorDarkensWhilePressedAndRestsOnRelease)
     EXPECT_EQ(looks(bar), allNormalBut(-1, kNormal));
 }
 
-TEST_F(TilesTest, AFaceOpensItsFolderThroughTheShellOrTheSettingsWindow) {
+TEST_F(TilesTest, AFaceOpensItsFolderThroughTheShellOrTheSettingsWindowOrSaysWhyNot) {
     frmSide& bar = loadBar();
     desk.click(bar.lblButton[0]);
     ASSERT_EQ(desk.shellCalls().size(), 1u);
@@ -76,6 +76,15 @@ TEST_F(TilesTest, AFaceOpensItsFolderThroughTheShellOrTheSettingsWindow) {
     EXPECT_EQ(program.loaded<frmConfig>(), config);
     EXPECT_EQ(desk.windowOf(*config)->activations, 2);
     EXPECT_EQ(desk.shellCalls().size(), 2u);
+
+    // A click that cannot be carried out says so once and changes nothing.
+    desk.setShellFails(true);
+    desk.click(bar.lblButton[2]);
+    ASSERT_EQ(desk.messageBoxes().size(), 1u);
+    EXPECT_EQ(desk.messageBoxes()[0].text, "Enlace roto.");
+    EXPECT_EQ(desk.messageBoxes()[0].caption, "Tavrin");
+    EXPECT_EQ(program.loaded<frmSide>(), &bar);
+    EXPECT_EQ(looks(bar), allNormalBut(-1, kNormal));
 }
 
 TEST_F(TilesTest, OnTheShortBarTheFifthTileOpensTheSettingsAndFoldersGoOutInAnsi) {
@@ -87,17 +96,6 @@ TEST_F(TilesTest, OnTheShortBarTheFifthTileOpensTheSettingsAndFoldersGoOutInAnsi
     desk.click(bar.lblButton[0]);
     ASSERT_EQ(desk.shellCalls().size(), 1u);
     EXPECT_EQ(desk.shellCalls()[0].fileAnsi, "C:\\M\xFAsica");
-}
-
-TEST_F(TilesTest, AClickThatCannotBeCarriedOutSaysSoOnceAndChangesNothing) {
-    frmSide& bar = loadBar();
-    desk.setShellFails(true);
-    desk.click(bar.lblButton[2]);
-    ASSERT_EQ(desk.messageBoxes().size(), 1u);
-    EXPECT_EQ(desk.messageBoxes()[0].text, "Enlace roto.");
-    EXPECT_EQ(desk.messageBoxes()[0].caption, "Tavrin");
-    EXPECT_EQ(program.loaded<frmSide>(), &bar);
-    EXPECT_EQ(looks(bar), allNormalBut(-1, kNormal));
 }
 
 } // namespace
