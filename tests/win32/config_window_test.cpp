@@ -146,11 +146,10 @@ TEST_F(ConfigWindow, ItsFrameHoldsTheDesignedClientAreaInBothLayouts) {
 TEST_F(ConfigWindow, TheScreenShowsTheColoursOfTheWindowItsBoxesAndThePalette) {
     EXPECT_TRUE(shows(onScreen(window, POINT{3, 150}), RGB(70, 70, 70)));
     EXPECT_TRUE(shows(clearOf(windowOf(form->txtNombre[2])), RGB(10, 10, 10)));
-    // The light level: white at 255, its own grey, light red out of range.
+    // The light level: white at 255, light red out of range (its own grey:
+    // the window opened again, below).
     const POINT light = clearOf(windowOf(form->txtLuz));
     EXPECT_TRUE(shows(light, RGB(255, 255, 255)));
-    form->txtLuz.setText("200");
-    EXPECT_TRUE(shows(light, RGB(200, 200, 200)));
     form->txtLuz.setText("999");
     EXPECT_TRUE(shows(light, RGB(255, 128, 128)));
 

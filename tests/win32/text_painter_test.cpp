@@ -393,15 +393,14 @@ TEST(FontCache, KnowsWhichCharactersAFontHas) {
 
 TEST(WingdingsCodes, ProgramCharactersPrivateUseAndEquivalentsAgree) {
     const WingdingsCodes codes;
-    EXPECT_EQ(codes.codeOf(U'0'), '0');
+    // Both ways for every code below; here the symbol font's private use
+    // area, and a byte that differs between Windows-1252 and Latin-1.
     EXPECT_EQ(codes.codeOf(0xF030), '0');
     EXPECT_EQ(codes.characterOf(0x80), U'\u20AC'); // the settings file's byte, read as 1252
-    EXPECT_EQ(codes.codeOf(U'\u20AC'), 0x80);
-    EXPECT_EQ(codes.codeOf(U'\u0101'), -1); // not a Windows-1252 character
+    EXPECT_EQ(codes.codeOf(U'\u0101'), -1);        // not a Windows-1252 character
     EXPECT_EQ(unicodeFromWingdings('0'), U'\U0001F5C0');
     EXPECT_EQ(unicodeFromWingdings('1'), U'\U0001F5C1');
     EXPECT_EQ(unicodeFromWingdings(255), 0u);
-    EXPECT_EQ(wingdingsFromUnicode(U'\U0001F5C0'), '0');
     for (int code = kFirstWingdingsCode; code <= kLastWingdingsCode; ++code) {
         EXPECT_EQ(codes.codeOf(codes.characterOf(code)), code);
         if (unicodeFromWingdings(code) != 0) {
