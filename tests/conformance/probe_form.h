@@ -5,15 +5,19 @@
 // box, the push button, the list and the scroll bar raise.
 #pragma once
 
+#include "desktop_driver.h"
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
 #include "platform/command_button.h"
 #include "platform/form.h"
+#include "platform/form_slot.h"
 #include "platform/frame.h"
 #include "platform/label.h"
 #include "platform/scroll_bar.h"
 #include "platform/text_box.h"
 #include "platform/timer.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
@@ -82,17 +86,16 @@ class ProbeForm : public Form {
     std::string events;
 };
 
-} // namespace tavrin::conformance
-
-#include "conformance.h"
-#include "platform/form_slot.h"
-
-namespace tavrin::conformance {
-
-// A conformance test around one probe form, loaded and shown by open().
-class ProbeTest : public Conformance {
+// The fixture of the conformance suite: a fresh desktop for each test and
+// one probe form, loaded and shown by open(); a test fails when a handler
+// failed without the test expecting it.
+class ProbeTest : public ::testing::Test {
   protected:
     ~ProbeTest() override { ProbeForm::onLoad = nullptr; }
+    void TearDown() override {
+        EXPECT_EQ(driver->escapedHandlers(), expectedEscapes)
+            << "handlers failed that the test did not expect to";
+    }
 
     ProbeForm& open() {
         ProbeForm& form = slot.get(ws);
@@ -100,6 +103,9 @@ class ProbeTest : public Conformance {
         return form;
     }
 
+    std::unique_ptr<DesktopDriver> driver = makeDriver();
+    WindowSystem& ws = driver->ws();
+    std::size_t expectedEscapes = 0;
     FormSlot<ProbeForm> slot;
 };
 
