@@ -30,24 +30,6 @@
 namespace tavrin::win32 {
 namespace {
 
-TEST(SystemServices, SpanishFolderNamesRoundTripThroughCp1252) {
-    if (GetACP() != 1252)
-        GTEST_SKIP() << "the ANSI code page is " << GetACP()
-                     << ", not 1252: run Wine with LANG=es_ES.UTF-8 or en_US.UTF-8";
-    SystemServices services;
-    for (auto [utf8, ansi] : {std::pair{"Im\u00e1genes", "Im\xE1genes"},
-                              {"M\u00fasica", "M\xFAsica"},
-                              {"Configuraci\u00f3n", "Configuraci\xF3n"},
-                              {"\u20ac 5", "\x80 5"},
-                              {"", ""}}) {
-        EXPECT_EQ(services.ansiFromUtf8(utf8), ansi) << utf8;
-        EXPECT_EQ(services.utf8FromAnsi(ansi), utf8) << utf8;
-    }
-    // No look-alikes: "Łódź" must not become "Lodz", a different folder.
-    EXPECT_EQ(services.ansiFromUtf8("\u0141\u00f3d\u017a"), "?\xF3"
-                                                            "d?");
-}
-
 TEST(SystemServices, UserNameAndNulOverTheBlanks) {
     SystemServices services;
     constexpr std::size_t kBufferSize = 260; // what the bar hands over
@@ -121,11 +103,26 @@ TEST(SystemServices, TopmostKeepsTheUsersWindowActive) {
     EXPECT_EQ(GetActiveWindow(), user.window);
 }
 
-TEST(SystemServices, FileParametersAndFolderReachTheShellInAnsi) {
+// Spanish folder names round-trip through Windows-1252, and reach the
+// shell in it.
+TEST(SystemServices, SpanishTextRoundTripsThroughCp1252AndReachesTheShellInIt) {
     if (GetACP() != 1252)
-        GTEST_SKIP() << "needs an ANSI code page with \u00fa and \u00f1 (1252)";
-    const auto driver = conformance::makeDriver();
+        GTEST_SKIP() << "the ANSI code page is " << GetACP()
+                     << ", not 1252: run Wine with LANG=es_ES.UTF-8 or en_US.UTF-8";
     SystemServices services;
+    for (auto [utf8, ansi] : {std::pair{"Im\u00e1genes", "Im\xE1genes"},
+                              {"M\u00fasica", "M\xFAsica"},
+                              {"Configuraci\u00f3n", "Configuraci\xF3n"},
+                              {"\u20ac 5", "\x80 5"},
+                              {"", ""}}) {
+        EXPECT_EQ(services.ansiFromUtf8(utf8), ansi) << utf8;
+        EXPECT_EQ(services.utf8FromAnsi(ansi), utf8) << utf8;
+    }
+    // No look-alikes: "Łódź" must not become "Lodz", a different folder.
+    EXPECT_EQ(services.ansiFromUtf8("\u0141\u00f3d\u017a"), "?\xF3"
+                                                            "d?");
+
+    const auto driver = conformance::makeDriver();
     TempFolder folder;
     if (!folder.created())
         GTEST_SKIP() << folder.whyNotCreated();
@@ -147,7 +144,7 @@ bool isFolder(const std::string& utf8) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-TEST(FileServices, WriteReplacesTheWholeFileAndARefusedOneLeavesTheOldFile) {
+TEST(FileServices, WriteReplacesTheWholeFileARefusedOneLeavesTheOldAndFoldersAreMadeOnDemand) {
     FileServices files;
     TempFolder folder;
     if (!folder.created())
@@ -185,13 +182,8 @@ TEST(FileServices, WriteReplacesTheWholeFileAndARefusedOneLeavesTheOldFile) {
     EXPECT_EQ(files.writeFileReplacing(target, "new\r\n"), WriteResult::AccessDenied);
     EXPECT_EQ(files.readFile(target), "C:\\\r\n");
     EXPECT_FALSE(files.fileExists(target + ".new"));
-}
 
-TEST(FileServices, MakesAFolderChainToWriteInto) {
-    FileServices files;
-    TempFolder folder("cadena");
-    if (!folder.created())
-        GTEST_SKIP() << folder.whyNotCreated();
+    // A folder chain to write into, as the per-user copy needs.
     const std::string deep = folder.file("VirtualStore\\Program Files");
     const std::string file = deep + "\\Norvane.txt";
     // A file needs its folder: the failed save makes none, and leaves nothing.

@@ -15,10 +15,9 @@ namespace tavrin::win32 {
 
 class TempFolder {
   public:
-    // The stem tells apart the folders of tests that run at the same time.
-    explicit TempFolder(const std::string& stem = "m\u00fasica")
+    TempFolder()
         : path_(std::filesystem::temp_directory_path() /
-                wideFromUtf8("tavrin-" + stem + "-" + std::to_string(GetCurrentProcessId()))) {
+                wideFromUtf8("tavrin-m\u00fasica-" + std::to_string(GetCurrentProcessId()))) {
         remove();
         created_ = std::filesystem::create_directory(path_, error_);
     }
