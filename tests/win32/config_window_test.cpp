@@ -11,13 +11,12 @@
 #include "platform/win32/pixels.h"
 
 #include "conformance/desktop_driver.h"
+#include "tooltip.h"
 #include "user_window.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
-
-#include <commctrl.h>
 
 #include <algorithm>
 #include <string>
@@ -60,23 +59,6 @@ std::vector<COLORREF> shownOver(HWND window) {
         for (int x = 0; x < client.right; ++x)
             pixels.push_back(GetPixel(memory.get(), x, y));
     return pixels;
-}
-
-// The tip the form's tooltip control holds for a control's window.
-std::wstring tipOf(HWND form, HWND tool) {
-    HWND tip = nullptr;
-    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)))
-        if (GetWindow(tip, GW_OWNER) == form)
-            break;
-    wchar_t text[80] = {};
-    TOOLINFOW info{};
-    info.cbSize = sizeof info;
-    info.hwnd = GetParent(tool);
-    info.uId = reinterpret_cast<UINT_PTR>(tool);
-    info.lpszText = text;
-    if (tip)
-        SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
-    return text;
 }
 
 class ConfigWindow : public ::testing::Test {

@@ -13,11 +13,12 @@
 #include "platform/win32/controls/child_control.h"
 #include "platform/win32/win32_desktop.h"
 
+#include "tooltip.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <commctrl.h>
 #include <uxtheme.h>
 
 #include <cstring>
@@ -180,21 +181,6 @@ TEST_F(Controls, AReleaseOutsideTheTextBoxIsNoClick) {
     EXPECT_EQ(form->events, "DU");
 }
 
-// The tooltip control of the form, and whether it has a tip for a window.
-bool hasTip(HWND form, HWND tool) {
-    HWND tip = nullptr;
-    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)))
-        if (GetWindow(tip, GW_OWNER) == form) {
-            TOOLINFOW info{};
-            info.cbSize = sizeof info;
-            info.uFlags = TTF_IDISHWND;
-            info.hwnd = GetParent(tool);
-            info.uId = reinterpret_cast<UINT_PTR>(tool);
-            return SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
-        }
-    return false;
-}
-
 TEST_F(Controls, ANewAlignmentTakesANewEditThatKeepsWhatTheOldOneHad) {
     form->text.setText("Carpeta");
     form->text.setToolTipText(" Iluminaci\u00f3n ");
@@ -217,7 +203,7 @@ TEST_F(Controls, ANewAlignmentTakesANewEditThatKeepsWhatTheOldOneHad) {
     EXPECT_EQ(SendMessageW(centred, EM_GETSEL, 0, 0), MAKELRESULT(2, 5)) << "the selection";
     EXPECT_EQ(SendMessageW(centred, WM_GETFONT, 0, 0), font);
     EXPECT_EQ(GetWindow(centred, GW_HWNDNEXT), below) << "same place among its siblings";
-    EXPECT_TRUE(hasTip(window, centred));
+    EXPECT_EQ(tipOf(window, centred), L" Iluminaci\u00f3n ");
     // Coloured as designed, text and brush.
     HDC dc = GetDC(centred);
     const auto brush = SendMessageW(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
