@@ -175,13 +175,11 @@ TEST_F(Controls, PastingHoweverItComesAndTypingOverASelectionKeepToTheLimitInCha
     EXPECT_EQ(form->text.text(), "zb" + two);
 }
 
-TEST_F(Controls, AReleaseOutsideTheTextBoxIsNoClick) {
+TEST_F(Controls, AReleaseOutsideIsNoClickAndANewAlignmentTakesANewEditThatKeepsWhatTheOldHad) {
     SendMessageW(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     SendMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(-20, -20));
-    EXPECT_EQ(form->events, "DU");
-}
+    EXPECT_EQ(form->events, "DU") << "a release outside the box is no click";
 
-TEST_F(Controls, ANewAlignmentTakesANewEditThatKeepsWhatTheOldOneHad) {
     form->text.setText("Carpeta");
     form->text.setToolTipText(" Iluminaci\u00f3n ");
     SetFocus(edit);

@@ -10,6 +10,7 @@
 #include "platform/text_box.h"
 #include "platform/timer.h"
 #include "platform/win32/controls/child_control.h"
+#include "platform/win32/handles.h"
 
 #include "conformance/desktop_driver.h"
 #include "user_window.h"
@@ -35,15 +36,11 @@ class TestForm : public Form {
   public:
     explicit TestForm(WindowSystem& ws) : Form(ws) {
         setStyle(FormBorder::None, false, false);
-        setBackColor(rgb(0, 0, 128));
         move(1500, 1500, 3000, 1500); // 100, 100, 200 x 100 px
-        for (Label* label : {&under, &over}) {
-            add(*label);
-            label->setBackColor(rgb(255, 0, 0));
-        }
+        add(under);
+        add(over);
         under.setGeometry(0, 0, 1500, 1500);
         over.setGeometry(750, 0, 1500, 1500); // px 50..150
-        over.setBackColor(rgb(0, 255, 0));
         add(tick);
         watch(under, "under");
         watch(over, "over");
@@ -64,13 +61,6 @@ class TestForm : public Form {
         label.onDblClick = [this, name] { events.push_back(name + " dblclick"); };
     }
 };
-
-COLORREF screenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF c = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return c;
-}
 
 // A window's left, top, width and height in screen pixels.
 std::array<LONG, 4> boundsOf(HWND window) {
@@ -115,12 +105,13 @@ TEST(Windows, TheBarAndItsClockPanelStandInPlaceTopmostAndTranslucentWithoutTaki
     // the white glyph of the first tile.
     bar.setWidth(1590);
     UpdateWindow(w);
+    const WindowDc screen(nullptr);
     const COLORREF back = RGB(20, 20, 20);
-    ASSERT_TRUE(driver->runUntil([&] { return screenPixel(1300, 2) == back; }));
+    ASSERT_TRUE(driver->runUntil([&] { return GetPixel(screen.get(), 1300, 2) == back; }));
     int white = 0;
     for (int y = 11; y < 11 + 100; y += 2)
         for (int x = 1260; x < 1366; x += 2)
-            white += screenPixel(x, y) == RGB(255, 255, 255);
+            white += GetPixel(screen.get(), x, y) == RGB(255, 255, 255);
     EXPECT_GT(white, 50) << "the first tile shows its glyph";
 
     // The scroll bar's level, once the screen is seen opaque: the bar's
@@ -163,7 +154,7 @@ TEST(Windows, MouseReachesTheTopmostLabelClicksOnlyWhereReleasedAndTheEndSilence
     EXPECT_EQ(mouse(WM_LBUTTONDBLCLK, 120, 120, 2), (Events{"over dblclick", "over up"}));
     // The bare surface belongs to the form.
     EXPECT_EQ(mouse(WM_LBUTTONDBLCLK, 180, -1, 1), (Events{"form dblclick"}));
-    // Hidden, a label is neither painted nor hit.
+    // Hidden, a label is not hit.
     f.over.setVisible(false);
     EXPECT_EQ(mouse(WM_LBUTTONDOWN, 60, 60, 3),
               (Events{"under down 900", "under up", "under click"}));
