@@ -58,7 +58,7 @@ TEST(Rounding, HalvesGoToTheEvenNeighbourAndTheRangeIsCheckedAfterRounding) {
         EXPECT_THROW(roundToInt32(bad), ConversionError) << bad;
 }
 
-TEST(NumberText, PlainDecimalThatReadsBack) {
+TEST(NumberText, PlainDecimalThatReadsBackAndLooseValuesConvertThroughIt) {
     const std::pair<double, const char*> texts[] = {
         {240, "240"},        {-5, "-5"},   {16777215, "16777215"},
         {2.5, "2.5"},        {0.1, "0.1"}, {1e20, "100000000000000000000"},
@@ -70,9 +70,8 @@ TEST(NumberText, PlainDecimalThatReadsBack) {
         EXPECT_EQ(text.find_first_of("eE, "), std::string::npos) << text;
         EXPECT_EQ(strictNumber(text), value) << text;
     }
-}
 
-TEST(Loose, ConvertsBetweenTextAndNumber) {
+    // A Loose value converts between text and number.
     EXPECT_EQ(Loose().text(), "");
     EXPECT_EQ(Loose().number(), 0.0);
     EXPECT_EQ(Loose(12.5).text(), "12.5");

