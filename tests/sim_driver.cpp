@@ -4,6 +4,8 @@
 
 #include "platform/sim/sim_desktop.h"
 
+#include <algorithm>
+
 namespace tavrin::conformance {
 namespace {
 
@@ -51,6 +53,13 @@ class SimDriver : public DesktopDriver {
         return desk_.messageBoxes().empty() ? "" : desk_.messageBoxes().back().text;
     }
     std::size_t escapedHandlers() override { return desk_.escapedHandlers().size(); }
+
+    void moveCursor(long x, long y) override { desk_.setCursor(x, y); }
+    bool tripwireAt(Point pixel) override {
+        const std::vector<Point> pixels = desk_.tripwirePixels();
+        return std::any_of(pixels.begin(), pixels.end(),
+                           [&](Point p) { return p.x == pixel.x && p.y == pixel.y; });
+    }
 
   private:
     TextBox* focusedTextBox() {

@@ -62,6 +62,11 @@ class DesktopDriver {
 
     // Handlers whose failure the window system stopped.
     virtual std::size_t escapedHandlers() = 0;
+
+    // The mouse moved onto a screen pixel, as the user would move it.
+    virtual void moveCursor(long x, long y) = 0;
+    // An armed tripwire lies on the pixel, on top, waiting for the cursor.
+    virtual bool tripwireAt(Point pixel) = 0;
 };
 
 // Each test program provides the driver of its own desktop.

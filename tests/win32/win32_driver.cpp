@@ -159,6 +159,22 @@ class Win32Driver : public DesktopDriver {
     std::string answeredMessageBoxText() override { return answeredText_; }
     std::size_t escapedHandlers() override { return desktop_.escapedHandlers(); }
 
+    void moveCursor(long x, long y) override {
+        SetCursorPos(static_cast<int>(x), static_cast<int>(y));
+        pump();
+    }
+    // A tripwire's window: this thread's, shown, one pixel, on the pixel.
+    bool tripwireAt(Point pixel) override {
+        const RECT wanted{static_cast<LONG>(pixel.x), static_cast<LONG>(pixel.y),
+                          static_cast<LONG>(pixel.x + 1), static_cast<LONG>(pixel.y + 1)};
+        RECT r;
+        for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, nullptr, nullptr));)
+            if (GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId() &&
+                IsWindowVisible(w) && GetWindowRect(w, &r) && EqualRect(&r, &wanted))
+                return true;
+        return false;
+    }
+
   private:
     void pump() {
         MSG message;

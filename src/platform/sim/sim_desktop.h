@@ -233,7 +233,7 @@ class SimDesktop : public WindowSystem {
     std::optional<DiskPath> mapPath(const std::string& windowsPath) const;
     // A tripwire armed where the cursor is gets touched, as the cursor's
     // arrival or a window appearing under it would on Windows; once no
-    // handler runs.
+    // handler runs, or when time moves on.
     void checkTripwires();
     // Gives the keyboard focus to the control.
     void moveFocus(Control* target);
