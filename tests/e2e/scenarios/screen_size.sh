@@ -1,8 +1,10 @@
 # A change of the screen's size makes the bar anew at the new right edge.
 # Xvfb has one fixed mode, so this scenario runs on an X server of its own:
-# Xorg with the dummy video driver, which changes modes with xrandr. Wine's
-# screen metrics follow the change, although Wine sends no WM_DISPLAYCHANGE;
-# the bar's cursor poll sees the new size.
+# Xorg with the dummy video driver, which changes modes with xrandr. The
+# collapsed bar rests, no timer running, its tripwires (1 x 1 windows) on
+# the corners of its edge; Wine sends no WM_DISPLAYCHANGE, but the change of
+# the video device map in the registry wakes the bar, which stands anew and
+# rests on the new corners.
 
 # The smaller mode, and where the collapsed bar stands on it.
 SMALL_MODE=1024x600
@@ -12,6 +14,12 @@ SMALL_BAR_HEIGHT=$((600 + 40))
 RESIZE_SECONDS=30
 
 RESIZABLE_XSERVER_PID=""
+
+# resting_on_right_corners WIDTH HEIGHT: the bar's tripwires lie on the
+# right edge's corner pixels of a WIDTH x HEIGHT screen.
+resting_on_right_corners() {
+    window_at $(($1 - 1)) 0 1 1 && window_at $(($1 - 1)) $(($2 - 1)) 1 1
+}
 
 resizable_xserver_config() {
     cat <<'CONF'
@@ -74,11 +82,15 @@ scenario_screen_size() {
     program_start "$LOGS/screen_size.log"
     expect "the collapsed bar stands at left $BAR_LEFT_AT_RIGHT_EDGE on 1366 x 768" \
         wait_for_collapsed_bar "$BAR_LEFT_AT_RIGHT_EDGE" || status=1
+    [ "$status" -ne 0 ] || expect "it rests, its tripwires on (1365, 0) and (1365, 767)" \
+        wait_until "$RESIZE_SECONDS" resting_on_right_corners 1366 768 || status=1
     if [ "$status" -eq 0 ]; then
         xrandr -s "$SMALL_MODE"
         expect "after xrandr -s $SMALL_MODE the bar stands anew at left $SMALL_BAR_LEFT, $SMALL_BAR_HEIGHT px high" \
             wait_until "$RESIZE_SECONDS" window_at "$SMALL_BAR_LEFT" "$BAR_TOP" \
             "$BAR_COLLAPSED_WIDTH" "$SMALL_BAR_HEIGHT" || { show_program_windows; status=1; }
+        [ "$status" -ne 0 ] || expect "it rests on the new corners (1023, 0) and (1023, 599)" \
+            wait_until "$RESIZE_SECONDS" resting_on_right_corners 1024 600 || status=1
     fi
     if [ "$status" -eq 0 ]; then
         xrandr -s 1366x768
