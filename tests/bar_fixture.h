@@ -4,7 +4,6 @@
 
 #include "app/program.h"
 #include "bar/frm_side.h"
-#include "file_bytes.h"
 #include "platform/sim/sim_desktop.h"
 
 #include <gtest/gtest.h>
@@ -54,15 +53,17 @@ class BarTest : public ::testing::Test {
 
     SettingsRecord& settings() { return program.module1.Settings; }
 
-    void writeFileBytes(const std::string& bytes) { writeBytes(desk.settingsFile(), bytes); }
+    void writeFileBytes(const std::string& bytes) {
+        desk.files().put(desk.settingsFilePath(), bytes);
+    }
     // Lines in UTF-8, stored as Windows-1252, each ended by CR LF.
     void writeLines(const std::vector<std::string>& lines) {
         writeFileBytes(desk.ansiFromUtf8(crlfJoined(lines)));
     }
-    std::string fileBytes() { return readBytes(desk.settingsFile()); }
-    // The real file behind the per-user copy of the settings file.
-    std::filesystem::path perUserFile() const {
-        return desk.localAppDataOnDisk() / "VirtualStore" / "Program Files" / "Norvane.txt";
+    std::string fileBytes() { return desk.files().read(desk.settingsFilePath()).value_or(""); }
+    // The per-user copy of the settings file.
+    static std::string perUserFile() {
+        return "C:\\Users\\invitado\\AppData\\Local\\VirtualStore\\Program Files\\Norvane.txt";
     }
     // The settings file of the defaults with some lines changed.
     void writeDefaultsWith(std::initializer_list<std::pair<std::size_t, std::string>> changes) {

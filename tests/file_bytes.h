@@ -16,10 +16,4 @@ inline std::string readBytes(const std::filesystem::path& file) {
     return all.str();
 }
 
-// Makes the file's folders as needed.
-inline void writeBytes(const std::filesystem::path& file, const std::string& bytes) {
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
 } // namespace tavrin::testing

@@ -23,14 +23,14 @@ TEST_F(BarTest, AProtectedProgramFilesSendsTheSaveToAPerUserCopyWhichThenTakesEv
     settings().ShortcutName[0] = "Nuevo";
     program.module1.eSave();
     EXPECT_EQ(fileBytes(), withName("Nuevo"));
-    EXPECT_TRUE(std::filesystem::is_empty(desk.localAppDataOnDisk()));
+    EXPECT_TRUE(desk.files().list(*desk.localAppDataFolder()).empty());
 
     desk.setWriteProtected(true);
     settings().ShortcutName[0] = "Copia";
     program.module1.eSave();
     EXPECT_EQ(fileBytes(), withName("Nuevo"));
-    EXPECT_EQ(readBytes(perUserFile()), withName("Copia"));
-    EXPECT_FALSE(std::filesystem::exists(perUserFile().string() + ".new"));
+    EXPECT_EQ(desk.files().read(perUserFile()), withName("Copia"));
+    EXPECT_FALSE(desk.files().exists(perUserFile() + ".new"));
 
     // The bar that the save rebuilds reads the copy.
     loadBar();
@@ -41,24 +41,24 @@ TEST_F(BarTest, AProtectedProgramFilesSendsTheSaveToAPerUserCopyWhichThenTakesEv
     desk.setWriteProtected(false);
     settings().ShortcutName[0] = "Otra";
     program.module1.eSave();
-    EXPECT_EQ(readBytes(perUserFile()), withName("Otra"));
+    EXPECT_EQ(desk.files().read(perUserFile()), withName("Otra"));
     EXPECT_EQ(fileBytes(), withName("Nuevo"));
     EXPECT_TRUE(desk.messageBoxes().empty());
 }
 
 TEST_F(BarTest, AnExistingPerUserCopyInTheVirtualStoreIsReadInsteadOfTheFile) {
     writeFileBytes(withName("Real"));
-    writeBytes(perUserFile(), withName("Copia"));
+    desk.files().put(perUserFile(), withName("Copia"));
     frmSide& bar = loadBar();
     EXPECT_EQ(bar.Labels[0].caption(), "Copia");
 
     // An empty copy is still the copy.
-    writeBytes(perUserFile(), "");
+    desk.files().put(perUserFile(), "");
     frmSide& again = loadBar();
     EXPECT_EQ(again.Labels[0].caption(), "");
 
     // Without the copy the file itself is read again.
-    std::filesystem::remove(perUserFile());
+    desk.files().remove(perUserFile());
     EXPECT_EQ(loadBar().Labels[0].caption(), "Real");
 
     // The copy lies in the user's VirtualStore; without a local application
@@ -73,7 +73,7 @@ TEST_F(BarTest, ASaveNoPlaceTakesLeavesEveryFileAndSaysSo) {
     // A per-user copy that may not be written: the file itself, though
     // writable, is not used instead.
     writeFileBytes(withName("Real"));
-    writeBytes(perUserFile(), withName("Copia"));
+    desk.files().put(perUserFile(), withName("Copia"));
     loadBar();
     desk.setLocalAppDataWriteProtected(true);
     settings().ShortcutName[0] = "Nuevo";
@@ -84,11 +84,11 @@ TEST_F(BarTest, ASaveNoPlaceTakesLeavesEveryFileAndSaysSo) {
               "protegido contra escritura.");
     EXPECT_EQ(desk.messageBoxes()[0].caption, "Tavrin");
     EXPECT_EQ(desk.messageBoxes()[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(readBytes(perUserFile()), withName("Copia"));
+    EXPECT_EQ(desk.files().read(perUserFile()), withName("Copia"));
     EXPECT_EQ(fileBytes(), withName("Real"));
 
     // A protected Program Files and no local application data folder.
-    std::filesystem::remove(perUserFile());
+    desk.files().remove(perUserFile());
     desk.setLocalAppDataWriteProtected(false);
     desk.setLocalAppDataUnknown(true);
     desk.setWriteProtected(true);
@@ -99,12 +99,12 @@ TEST_F(BarTest, ASaveNoPlaceTakesLeavesEveryFileAndSaysSo) {
     // A protected Program Files and a local application data folder in
     // which no folder may be made.
     desk.setLocalAppDataUnknown(false);
-    std::filesystem::remove_all(desk.localAppDataOnDisk() / "VirtualStore");
+    desk.files().remove(*desk.localAppDataFolder() + "\\VirtualStore");
     desk.setLocalAppDataWriteProtected(true);
     program.module1.eSave();
     EXPECT_EQ(desk.messageBoxes().size(), 3u);
     EXPECT_EQ(fileBytes(), withName("Real"));
-    EXPECT_FALSE(std::filesystem::exists(desk.localAppDataOnDisk() / "VirtualStore"));
+    EXPECT_FALSE(desk.files().exists(*desk.localAppDataFolder() + "\\VirtualStore"));
 }
 
 } // namespace

@@ -1,9 +1,8 @@
 // The simulated file system, beyond what the settings tests show of it
 // (refused writes in either folder, a write that breaks off, the per-user
 // copy's place and folder chain): paths as Windows compares them, what is
-// not there, folders made on demand, reading in pieces and a file locked
-// against reading.
-#include "file_bytes.h"
+// not there, folders made on demand, reading in pieces, a file replaced
+// under an open reader and a file locked against reading.
 #include "platform/sim/sim_desktop.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +17,7 @@ TEST(SimDesktopFiles, PathsFoldersPiecesAndALockedFile) {
     EXPECT_FALSE(desk.fileExists(path));
     const std::string old("old\r\n\0\xFF", 7);
     ASSERT_EQ(desk.writeFileReplacing(path, old), WriteResult::Written);
-    EXPECT_EQ(testing::readBytes(desk.settingsFile()), old);
+    EXPECT_EQ(desk.files().read(path), old);
     EXPECT_TRUE(desk.fileExists(path));
     EXPECT_FALSE(desk.fileExists("C:\\Program Files")); // a folder
     EXPECT_EQ(desk.readFile("c:\\PROGRAM FILES\\Norvane.txt"), old);
@@ -35,6 +34,15 @@ TEST(SimDesktopFiles, PathsFoldersPiecesAndALockedFile) {
         EXPECT_EQ(file->read(piece, sizeof piece), 3u);
         EXPECT_EQ(file->read(piece, sizeof piece), 0u);
     }
+    {
+        // A reader open on the file goes on reading what it opened.
+        std::unique_ptr<FileReader> file = desk.openFile("C:\\Program Files\\\\Norvane.txt\\");
+        ASSERT_NE(file, nullptr);
+        ASSERT_EQ(desk.writeFileReplacing(path, "new"), WriteResult::Written);
+        EXPECT_EQ(readToEnd(*file), old);
+        EXPECT_EQ(desk.readFile(path), "new");
+        ASSERT_EQ(desk.writeFileReplacing(path, old), WriteResult::Written);
+    }
     desk.setReadLocked(true);
     EXPECT_EQ(desk.readFile(path), std::nullopt);
     EXPECT_EQ(desk.openFile(path), nullptr);
@@ -48,6 +56,11 @@ TEST(SimDesktopFiles, PathsFoldersPiecesAndALockedFile) {
     EXPECT_EQ(desk.writeFileReplacing(folder + "\\Norvane.txt", "x"), WriteResult::Failed);
     ASSERT_TRUE(desk.createFolders(folder));
     EXPECT_TRUE(desk.createFolders(folder)); // there already
+    // A file where a folder belongs, and a folder where a file belongs.
+    EXPECT_FALSE(desk.createFolders(path + "\\Tavrin"));
+    EXPECT_EQ(desk.writeFileReplacing(folder, "x"), WriteResult::Failed);
+    EXPECT_EQ(desk.files().list(local + "\\VirtualStore"),
+              std::vector<std::string>{"Program Files"});
     desk.setLocalAppDataWriteProtected(true);
     EXPECT_TRUE(desk.createFolders(local));
     desk.setWriteProtected(true);

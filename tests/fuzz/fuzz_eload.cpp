@@ -7,7 +7,7 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
+#include <string>
 
 namespace {
 
@@ -22,10 +22,8 @@ std::string saveAndReload(tavrin::Program& program) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     tavrin::sim::SimDesktop desk;
-    {
-        std::ofstream out(desk.settingsFile(), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    desk.files().put(desk.settingsFilePath(),
+                     std::string(reinterpret_cast<const char*>(data), size));
     // Both sides of the small-screen limits.
     desk.setScreenTwips(20490, size % 2 ? 9000 : 11520);
     tavrin::Program program(desk);

@@ -4,8 +4,6 @@
 #include "../tab_order.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <stdexcept>
 
 namespace tavrin::sim {
 
@@ -81,19 +79,11 @@ class SimDesktop::FormPeerImpl : public FormPeer {
 
 SimDesktop::SimDesktop() {
     baseSeconds_ = secondsFromCivil(LocalTime{2026, 12, 6, 12, 0, 0, 0});
-    std::string pattern = (std::filesystem::temp_directory_path() / "tavrin-sim-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create the simulated Program Files folder");
-    programFiles_ = pattern;
-    ownsProgramFiles_ = true;
+    layOutFolders();
 }
 
 SimDesktop::~SimDesktop() {
     retired_.clear();
-    if (ownsProgramFiles_) {
-        std::error_code ignored;
-        std::filesystem::remove_all(programFiles_, ignored);
-    }
 }
 
 // --- Setting the scene ---

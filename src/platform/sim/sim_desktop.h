@@ -6,9 +6,8 @@
 #pragma once
 
 #include "../window_system.h"
-#include "temp_folder.h"
+#include "file_store.h"
 
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
@@ -64,9 +63,9 @@ struct AboutCall {
 class SimDesktop : public WindowSystem {
   public:
     // A 1366 x 768 pixel screen, the cursor in its middle, Sunday
-    // 6 December 2026 12:00:00, the user "invitado" and fresh empty
-    // temporary folders for "C:\Program Files" and for the local
-    // application data folder "C:\Users\invitado\AppData\Local".
+    // 6 December 2026 12:00:00, the user "invitado" and, in memory, empty
+    // folders "C:\Program Files" and "C:\Users\invitado\AppData\Local"
+    // (the local application data folder).
     SimDesktop();
     ~SimDesktop() override;
 
@@ -86,12 +85,9 @@ class SimDesktop : public WindowSystem {
     void setLongDate(std::optional<std::string> text);
     // Nothing makes the call fail.
     void setUserName(std::optional<std::string> name);
-    void setProgramFilesFolder(const std::filesystem::path& folder);
-    const std::filesystem::path& programFilesFolder() const { return programFiles_; }
-    // The real file behind "C:\Program Files\Norvane.txt".
-    std::filesystem::path settingsFile() const;
-    // The real folder behind the local application data folder.
-    const std::filesystem::path& localAppDataOnDisk() const { return localAppData_.path(); }
+    // The disk, which the program reaches only in those two folders; the
+    // test sets and reads files here past every fault below.
+    FileStore& files() { return files_; }
     // The system cannot tell where the local application data folder is.
     void setLocalAppDataUnknown(bool unknown);
 
@@ -225,12 +221,11 @@ class SimDesktop : public WindowSystem {
     bool accepts(const Control& target) const;
     // ... and the user can reach it: it and its frames are visible and enabled.
     bool reachable(const Control& target) const;
-    // A Windows path on the disk, and whether writing there is refused.
-    struct DiskPath {
-        std::filesystem::path real;
-        bool writeProtected = false;
-    };
-    std::optional<DiskPath> mapPath(const std::string& windowsPath) const;
+    // The two folders, empty.
+    void layOutFolders();
+    // Whether writing at the path is refused; nothing when the path lies
+    // outside the two folders, where the program can reach nothing.
+    std::optional<bool> writeProtection(const std::string& windowsPath) const;
     // A tripwire armed where the cursor is gets touched, as the cursor's
     // arrival or a window appearing under it would on Windows; once no
     // handler runs, or when time moves on.
@@ -250,12 +245,10 @@ class SimDesktop : public WindowSystem {
     long long elapsedMs_ = 0;
     std::optional<std::string> longDate_;
     std::optional<std::string> userName_ = std::string("invitado");
-    std::filesystem::path programFiles_;
-    bool ownsProgramFiles_ = false;
+    FileStore files_;
     bool readLocked_ = false;
     bool writeProtected_ = false;
     std::optional<std::size_t> failWritesAfter_;
-    TempFolder localAppData_{"tavrin-sim-appdata"};
     bool localAppDataUnknown_ = false;
     bool localAppDataWriteProtected_ = false;
 

@@ -1,16 +1,13 @@
-// The file system as far as the program sees it: the folders that stand
-// for "C:\Program Files" and for the user's local application data, with
-// locked reads, refused writes and writes cut short; and the ANSI code page
+// The file system as far as the program sees it: "C:\Program Files" and
+// the user's local application data folder, kept in memory, with locked
+// reads, refused writes and writes cut short; and the ANSI code page
 // (Windows-1252).
 #include "sim_internal.h"
 
 #include "../codepage.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
-#include <fstream>
-#include <tuple>
 
 namespace tavrin::sim {
 namespace {
@@ -28,45 +25,33 @@ bool startsWithNoCase(const std::string& text, const std::string& prefix) {
     return true;
 }
 
-// What follows the folder in the path, "" for the folder itself; nothing
-// when the path does not lie in the folder.
-std::optional<std::string> below(const std::string& path, const std::string& folder) {
-    if (!startsWithNoCase(path, folder))
-        return std::nullopt;
-    if (path.size() == folder.size())
-        return std::string();
-    if (path[folder.size()] != '\\')
-        return std::nullopt;
-    return path.substr(folder.size() + 1);
+// The path is the folder or lies in it.
+bool startsWithin(const std::string& path, const std::string& folder) {
+    return startsWithNoCase(path, folder) &&
+           (path.size() == folder.size() || path[folder.size()] == '\\');
 }
 
+// Reads the file's content as it was when it was opened.
 class SimFileReader : public FileReader {
   public:
-    explicit SimFileReader(std::ifstream in) : in_(std::move(in)) {}
+    explicit SimFileReader(FileStore::Bytes bytes) : bytes_(std::move(bytes)) {}
     std::optional<std::size_t> read(char* buffer, std::size_t size) override {
-        in_.read(buffer, static_cast<std::streamsize>(size));
-        if (in_.bad())
-            return std::nullopt;
-        return static_cast<std::size_t>(in_.gcount());
+        const std::size_t count = std::min(size, bytes_->size() - pos_);
+        std::copy_n(bytes_->data() + pos_, count, buffer);
+        pos_ += count;
+        return count;
     }
 
   private:
-    std::ifstream in_;
+    FileStore::Bytes bytes_;
+    std::size_t pos_ = 0;
 };
 
 } // namespace
 
-void SimDesktop::setProgramFilesFolder(const std::filesystem::path& folder) {
-    if (ownsProgramFiles_) {
-        std::error_code ignored;
-        std::filesystem::remove_all(programFiles_, ignored);
-        ownsProgramFiles_ = false;
-    }
-    programFiles_ = folder;
-}
-
-std::filesystem::path SimDesktop::settingsFile() const {
-    return programFiles_ / "Norvane.txt";
+void SimDesktop::layOutFolders() {
+    files_.makeFolders(kProgramFiles);
+    files_.makeFolders(kLocalAppData);
 }
 
 void SimDesktop::setLocalAppDataUnknown(bool unknown) {
@@ -96,34 +81,22 @@ std::optional<std::string> SimDesktop::localAppDataFolder() const {
     return kLocalAppData;
 }
 
-std::optional<SimDesktop::DiskPath> SimDesktop::mapPath(const std::string& windowsPath) const {
-    const std::array<std::tuple<const char*, const std::filesystem::path*, bool>, 2> places = {{
-        {kProgramFiles, &programFiles_, writeProtected_},
-        {kLocalAppData, &localAppData_.path(), localAppDataWriteProtected_},
-    }};
-    for (const auto& [folder, disk, writeProtected] : places) {
-        std::optional<std::string> rest = below(windowsPath, folder);
-        if (!rest)
-            continue;
-        std::replace(rest->begin(), rest->end(), '\\', '/');
-        return DiskPath{rest->empty() ? *disk : *disk / *rest, writeProtected};
-    }
+std::optional<bool> SimDesktop::writeProtection(const std::string& windowsPath) const {
+    if (startsWithin(windowsPath, kProgramFiles))
+        return writeProtected_;
+    if (startsWithin(windowsPath, kLocalAppData))
+        return localAppDataWriteProtected_;
     return std::nullopt;
 }
 
 bool SimDesktop::fileExists(const std::string& path) {
-    const auto disk = mapPath(path);
-    std::error_code ec;
-    return disk && std::filesystem::is_regular_file(disk->real, ec);
+    return writeProtection(path) && files_.file(path);
 }
 
 std::unique_ptr<FileReader> SimDesktop::openFile(const std::string& path) {
     if (readLocked_ || !fileExists(path))
         return nullptr;
-    std::ifstream in(mapPath(path)->real, std::ios::binary);
-    if (!in)
-        return nullptr;
-    return std::make_unique<SimFileReader>(std::move(in));
+    return std::make_unique<SimFileReader>(files_.file(path));
 }
 
 std::optional<std::string> SimDesktop::readFile(const std::string& path) {
@@ -132,47 +105,32 @@ std::optional<std::string> SimDesktop::readFile(const std::string& path) {
 }
 
 bool SimDesktop::createFolders(const std::string& folder) {
-    const auto disk = mapPath(folder);
-    if (!disk)
+    const std::optional<bool> writeProtected = writeProtection(folder);
+    if (!writeProtected)
         return false;
-    std::error_code ec;
-    if (!disk->writeProtected)
-        std::filesystem::create_directories(disk->real, ec);
-    return std::filesystem::is_directory(disk->real, ec);
+    if (!*writeProtected)
+        files_.makeFolders(folder);
+    return files_.isFolder(folder);
 }
 
+// As on Windows, the new content goes into a file beside the old one,
+// which it then replaces.
 WriteResult SimDesktop::writeFileReplacing(const std::string& path, const std::string& bytes) {
-    const auto disk = mapPath(path);
-    if (!disk)
+    const std::optional<bool> writeProtected = writeProtection(path);
+    if (!writeProtected)
         return WriteResult::Failed;
-    if (disk->writeProtected)
+    if (*writeProtected)
         return WriteResult::AccessDenied;
-    std::filesystem::path temp = disk->real;
-    temp += ".new";
-    auto fail = [&] {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
+    const std::string temp = path + ".new";
+    // A write cut short: part of the new content reached the disk.
+    const std::size_t written = std::min(failWritesAfter_.value_or(bytes.size()), bytes.size());
+    if (!files_.write(temp, bytes.substr(0, written)))
         return WriteResult::Failed;
-    };
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return fail();
-        // A write cut short: part of the new content reached the disk.
-        if (failWritesAfter_) {
-            out.write(bytes.data(),
-                      static_cast<std::streamsize>(std::min(*failWritesAfter_, bytes.size())));
-            out.close();
-            return fail();
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out)
-            return fail();
+    if (failWritesAfter_ || !files_.move(temp, path)) {
+        files_.remove(temp);
+        return WriteResult::Failed;
     }
-    std::error_code ec;
-    std::filesystem::rename(temp, disk->real, ec);
-    return ec ? fail() : WriteResult::Written;
+    return WriteResult::Written;
 }
 
 std::string SimDesktop::ansiFromUtf8(const std::string& utf8) const {
