@@ -3,6 +3,10 @@
 namespace tavrin::sim {
 namespace {
 
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // The path's names, without the empty ones a doubled or closing backslash
 // leaves.
 std::vector<std::string> namesOf(const std::string& path) {
@@ -19,66 +23,91 @@ std::vector<std::string> namesOf(const std::string& path) {
     return names;
 }
 
-// The key of the first count names; "" for none, which no entry has.
-std::string keyOf(const std::vector<std::string>& names, std::size_t count) {
-    std::string key;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i > 0)
-            key += '\\';
-        for (char c : names[i])
-            key += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return key;
+// The path's names in lower case, joined by single backslashes; "" for a
+// path without names, which no entry has. Written over the key's old
+// content, so that a key kept for lookups needs no new memory.
+void writeKey(const std::string& path, std::string& key) {
+    key.resize(path.size());
+    std::size_t size = 0;
+    for (char c : path)
+        if (c != '\\')
+            key[size++] = lowerAscii(c);
+        else if (size > 0 && key[size - 1] != '\\')
+            key[size++] = '\\';
+    key.resize(size > 0 && key[size - 1] == '\\' ? size - 1 : size);
 }
 
 std::string keyOf(const std::string& path) {
-    const std::vector<std::string> names = namesOf(path);
-    return keyOf(names, names.size());
+    std::string key;
+    writeKey(path, key);
+    return key;
+}
+
+// The key of the folder that holds the entry; "" at the top, which is
+// always there.
+std::string_view parentOf(std::string_view key) {
+    const std::size_t slash = key.rfind('\\');
+    return slash == std::string_view::npos ? std::string_view() : key.substr(0, slash);
 }
 
 } // namespace
 
 bool FileStore::makeFolders(const std::string& folder) {
-    const std::vector<std::string> names = namesOf(folder);
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const auto [entry, made] = entries_.try_emplace(keyOf(names, i + 1), Entry{names[i], {}});
-        if (entry->second.bytes)
+    // The key of each folder on the way is the start of the folder's key.
+    const std::string key = keyOf(folder);
+    std::size_t length = 0;
+    for (const std::string& name : namesOf(folder)) {
+        length += (length > 0 ? 1 : 0) + name.size();
+        const std::string_view above(key.data(), length);
+        const auto entry = entries_.find(above);
+        if (entry == entries_.end())
+            entries_.emplace(std::string(above), Entry{name, {}});
+        else if (entry->second.bytes)
             return false;
     }
-    return !names.empty();
+    return !key.empty();
+}
+
+const std::string& FileStore::lookupKey(const std::string& path) const {
+    writeKey(path, lookupKey_);
+    return lookupKey_;
 }
 
 bool FileStore::isFolder(const std::string& path) const {
-    const auto entry = entries_.find(keyOf(path));
-    return entry != entries_.end() && !entry->second.bytes;
+    return isFolderKey(lookupKey(path));
+}
+
+bool FileStore::isFolderKey(std::string_view key) const {
+    const auto entry = entries_.find(key);
+    return key.empty() || (entry != entries_.end() && !entry->second.bytes);
 }
 
 FileStore::Bytes FileStore::file(const std::string& path) const {
-    const auto entry = entries_.find(keyOf(path));
+    const auto entry = entries_.find(lookupKey(path));
     return entry == entries_.end() ? nullptr : entry->second.bytes;
 }
 
 bool FileStore::write(const std::string& path, std::string bytes) {
-    const std::vector<std::string> names = namesOf(path);
-    if (names.empty())
+    return writeShared(path, std::make_shared<const std::string>(std::move(bytes)));
+}
+
+bool FileStore::writeShared(const std::string& path, Bytes bytes) {
+    const std::string key = keyOf(path);
+    if (key.empty() || !isFolderKey(parentOf(key)))
         return false;
-    const std::string parent = keyOf(names, names.size() - 1);
-    if (!parent.empty() && !isFolder(parent))
+    const auto [entry, made] = entries_.try_emplace(key);
+    if (made)
+        entry->second.name = namesOf(path).back();
+    else if (!entry->second.bytes)
         return false;
-    Entry& entry = entries_[keyOf(names, names.size())];
-    if (entry.name.empty())
-        entry.name = names.back();
-    else if (!entry.bytes)
-        return false;
-    entry.bytes = std::make_shared<const std::string>(std::move(bytes));
+    entry->second.bytes = std::move(bytes);
     return true;
 }
 
 bool FileStore::move(const std::string& from, const std::string& to) {
-    const Bytes bytes = file(from);
-    if (!bytes || !write(to, std::string()))
+    Bytes bytes = file(from);
+    if (!bytes || !writeShared(to, bytes))
         return false;
-    entries_[keyOf(to)].bytes = bytes;
     if (keyOf(to) != keyOf(from))
         entries_.erase(keyOf(from));
     return true;
@@ -110,7 +139,7 @@ std::optional<std::string> FileStore::read(const std::string& path) const {
 }
 
 bool FileStore::exists(const std::string& path) const {
-    return entries_.contains(keyOf(path));
+    return entries_.contains(lookupKey(path));
 }
 
 std::vector<std::string> FileStore::list(const std::string& folder) const {

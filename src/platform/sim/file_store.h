@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavrin::sim {
@@ -43,12 +44,18 @@ class FileStore {
     std::vector<std::string> list(const std::string& folder) const;
 
   private:
+    // The path's key, in memory kept for lookups.
+    const std::string& lookupKey(const std::string& path) const;
+    bool isFolderKey(std::string_view key) const;
+    bool writeShared(const std::string& path, Bytes bytes);
+
     struct Entry {
         std::string name;
         Bytes bytes; // null for a folder
     };
     // By the path's key: its names in lower case, joined by backslashes.
-    std::map<std::string, Entry> entries_;
+    std::map<std::string, Entry, std::less<>> entries_;
+    mutable std::string lookupKey_;
 };
 
 } // namespace tavrin::sim

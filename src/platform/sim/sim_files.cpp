@@ -8,14 +8,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 
 namespace tavrin::sim {
 namespace {
 
-constexpr const char* kProgramFiles = "C:\\Program Files";
-constexpr const char* kLocalAppData = "C:\\Users\\invitado\\AppData\\Local";
+constexpr std::string_view kProgramFiles = "C:\\Program Files";
+constexpr std::string_view kLocalAppData = "C:\\Users\\invitado\\AppData\\Local";
 
-bool startsWithNoCase(const std::string& text, const std::string& prefix) {
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size())
         return false;
     for (std::size_t i = 0; i < prefix.size(); ++i)
@@ -26,7 +27,7 @@ bool startsWithNoCase(const std::string& text, const std::string& prefix) {
 }
 
 // The path is the folder or lies in it.
-bool startsWithin(const std::string& path, const std::string& folder) {
+bool startsWithin(std::string_view path, std::string_view folder) {
     return startsWithNoCase(path, folder) &&
            (path.size() == folder.size() || path[folder.size()] == '\\');
 }
@@ -50,8 +51,8 @@ class SimFileReader : public FileReader {
 } // namespace
 
 void SimDesktop::layOutFolders() {
-    files_.makeFolders(kProgramFiles);
-    files_.makeFolders(kLocalAppData);
+    files_.makeFolders(std::string(kProgramFiles));
+    files_.makeFolders(std::string(kLocalAppData));
 }
 
 void SimDesktop::setLocalAppDataUnknown(bool unknown) {
@@ -72,13 +73,14 @@ void SimDesktop::failWritesAfter(std::optional<std::size_t> bytes) {
 }
 
 std::string SimDesktop::settingsFilePath() const {
-    return std::string(kProgramFiles) + "\\Norvane.txt";
+    static const std::string path = std::string(kProgramFiles) + "\\Norvane.txt";
+    return path;
 }
 
 std::optional<std::string> SimDesktop::localAppDataFolder() const {
     if (localAppDataUnknown_)
         return std::nullopt;
-    return kLocalAppData;
+    return std::string(kLocalAppData);
 }
 
 std::optional<bool> SimDesktop::writeProtection(const std::string& windowsPath) const {
