@@ -1,0 +1,200 @@
+// Builds from the fuzzer's bytes a settings record as the settings window
+// could fill it, saves it and loads the bar, which must read back every
+// value. Only what the file cannot hold may differ, each by its one rule:
+// a run of CR and LF in a text becomes one space, a character outside
+// Windows-1252 becomes "?", a lone "&" glyph comes back as "&&", and a
+// number comes back as its decimal text (the settings tile's colour as
+// the number, read strictly).
+#include "app/program.h"
+#include "bar/frm_side.h"
+#include "config/config_values.h"
+#include "platform/sim/sim_desktop.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using tavrin::Loose;
+using tavrin::SettingsRecord;
+
+// What Windows-1252's bytes 0x80-0x9F stand for; the five it leaves
+// undefined stand for the C1 controls of their value.
+constexpr std::array<char32_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+bool inCodePage(char32_t c) {
+    return c < 0x80 || (c >= 0xA0 && c <= 0xFF) || std::ranges::count(kCp1252High, c) > 0;
+}
+
+bool isBreak(char32_t c) {
+    return c == U'\r' || c == U'\n';
+}
+
+std::string utf8(const std::u32string& text) {
+    std::string out;
+    for (char32_t c : text) {
+        const int tail = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        constexpr std::array<unsigned, 4> kLead = {0x00, 0xC0, 0xE0, 0xF0};
+        out += static_cast<char>(kLead[tail] | (c >> (6 * tail)));
+        for (int i = tail - 1; i >= 0; --i)
+            out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
+    }
+    return out;
+}
+
+// The text as the settings file gives it back.
+std::string asFileHolds(const std::u32string& text) {
+    std::u32string back;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!isBreak(text[i]))
+            back += inCodePage(text[i]) ? text[i] : U'?';
+        else if (i == 0 || !isBreak(text[i - 1]))
+            back += U' ';
+    return utf8(back);
+}
+
+// Any character a text box holds (all but NUL), the troublesome ones often.
+char32_t fuzzedCharacter(FuzzedDataProvider& in) {
+    switch (in.ConsumeIntegralInRange(0, 6)) {
+    case 0:
+        return in.ConsumeIntegralInRange<char32_t>(0x20, 0x7E);
+    case 1:
+        return in.ConsumeBool() ? U'\r' : U'\n';
+    case 2:
+        return U'&';
+    case 3:
+        return kCp1252High[in.ConsumeIntegralInRange<std::size_t>(0, kCp1252High.size() - 1)];
+    case 4:
+        return in.ConsumeIntegralInRange<char32_t>(0x01, 0xFF);
+    case 5: { // the rest of the basic plane, past the surrogates
+        const char32_t c = in.ConsumeIntegralInRange<char32_t>(0x100, 0xF7FF);
+        return c < 0xD800 ? c : c + 0x800;
+    }
+    default:
+        return in.ConsumeIntegralInRange<char32_t>(0x10000, 0x10FFFF);
+    }
+}
+
+// Up to the longest line the file keeps, in runs of one character: mostly
+// short ones, now and then one as long as there is room for.
+std::u32string fuzzedText(FuzzedDataProvider& in) {
+    std::u32string text;
+    for (int runs = in.ConsumeIntegralInRange(0, 24); runs > 0; --runs) {
+        const char32_t c = fuzzedCharacter(in);
+        const std::size_t room = tavrin::kLongestSettingsLine - text.size();
+        const auto length = in.ConsumeIntegral<std::uint8_t>();
+        text.append(length < 0xF0 ? std::min<std::size_t>(length % 4 + 1, room)
+                                  : in.ConsumeIntegralInRange<std::size_t>(0, room),
+                    c);
+    }
+    return text;
+}
+
+struct RoundTrip {
+    SettingsRecord saved, expected;
+};
+
+void addText(FuzzedDataProvider& in, Loose& saved, Loose& expected) {
+    const std::u32string text = fuzzedText(in);
+    saved = utf8(text);
+    expected = asFileHolds(text);
+}
+
+// What frmConfig::cmdSave_Click stores, from its boxes as the user or
+// the program may fill them.
+RoundTrip fuzzedRoundTrip(FuzzedDataProvider& in) {
+    RoundTrip t;
+    SettingsRecord &s = t.saved, &e = t.expected;
+    for (std::size_t i = 0; i < std::size(s.ShortcutName); ++i)
+        addText(in, s.ShortcutName[i], e.ShortcutName[i]);
+    for (std::size_t i = 0; i < std::size(s.ShortcutName); ++i)
+        addText(in, s.ShortcutFolder[i], e.ShortcutFolder[i]);
+    for (std::size_t i = 0; i < std::size(s.ShortcutColor); ++i) {
+        const auto color = in.ConsumeIntegralInRange<std::uint32_t>(0, 0xFFFFFF);
+        s.ShortcutColor[i] = color;
+        e.ShortcutColor[i] = i == tavrin::kSettingsTile ? Loose(color) : std::to_string(color);
+    }
+    // Often a number first, in the range or near it.
+    std::u32string level = fuzzedText(in);
+    if (in.ConsumeBool()) {
+        const std::string number = std::to_string(in.ConsumeIntegralInRange(100, 270));
+        level.insert(0, std::u32string(number.begin(), number.end()));
+        level.resize(std::min(level.size(), tavrin::kLongestSettingsLine));
+    }
+    s.LightLevel = tavrin::acceptedLightLevel(utf8(level)) ? Loose(utf8(level))
+                                                           : Loose(tavrin::kBrightestLevel);
+    e.LightLevel = s.LightLevel.isText() ? asFileHolds(level) : "255";
+    for (std::size_t i = 0; i < std::size(s.ShortcutGlyph); ++i) {
+        const int kind = in.ConsumeIntegralInRange(0, 2);
+        const std::u32string glyph = kind == 0   ? U""
+                                     : kind == 1 ? U"&&"
+                                                 : std::u32string(1, fuzzedCharacter(in));
+        s.ShortcutGlyph[i] = utf8(glyph);
+        e.ShortcutGlyph[i] = glyph == U"&" ? "&&" : asFileHolds(glyph);
+    }
+    const int left = in.ConsumeBool(), full = in.ConsumeBool();
+    s.LeftSide = left;
+    e.LeftSide = std::to_string(left);
+    s.FullHeight = full;
+    e.FullHeight = std::to_string(full);
+    s.GlassAlpha = e.GlassAlpha = in.ConsumeBool()
+                                      ? tavrin::glassAlphaOf(in.ConsumeIntegralInRange(0, 5))
+                                      : in.ConsumeIntegral<std::int16_t>();
+    return t;
+}
+
+// Every value of the record in line order, the opacity as a number.
+std::vector<Loose> valuesOf(const SettingsRecord& s) {
+    std::vector<Loose> values(s.ShortcutName.begin(), s.ShortcutName.end());
+    values.insert(values.end(), s.ShortcutFolder.begin(), s.ShortcutFolder.end());
+    values.insert(values.end(), s.ShortcutColor.begin(), s.ShortcutColor.end() - 1);
+    values.insert(values.end(), {s.LightLevel, s.LeftSide});
+    values.insert(values.end(), s.ShortcutGlyph.begin(), s.ShortcutGlyph.end());
+    values.insert(values.end(), {s.FullHeight, Loose(s.GlassAlpha), s.ShortcutColor.back()});
+    return values;
+}
+
+void show(const char* what, const Loose& value) {
+    const std::string text = value.text();
+    std::fprintf(stderr, "  %-8s %s %zu bytes: \"", what, value.isText() ? "text" : "number",
+                 text.size());
+    for (std::size_t i = 0; i < std::min<std::size_t>(text.size(), 80); ++i)
+        std::fprintf(stderr, text[i] >= 0x20 && text[i] < 0x7F ? "%c" : "\\x%02X",
+                     static_cast<unsigned char>(text[i]));
+    std::fputs(text.size() > 80 ? "\"...\n" : "\"\n", stderr);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    const RoundTrip t = fuzzedRoundTrip(in);
+    tavrin::sim::SimDesktop desk; // a screen high enough for the full bar
+    tavrin::Program program(desk);
+    program.module1.Settings = t.saved;
+    program.module1.eSave();
+    program.form<tavrin::frmSide>().show();
+    const SettingsRecord& back = program.module1.Settings;
+    if (desk.messageBoxes().empty() && back == t.expected)
+        return 0;
+    const std::vector<Loose> saved = valuesOf(t.saved), expected = valuesOf(t.expected),
+                             got = valuesOf(back);
+    for (std::size_t line = 0; line < got.size(); ++line)
+        if (got[line] != expected[line]) {
+            std::fprintf(stderr, "Line %zu of the settings file:\n", line);
+            show("saved", saved[line]);
+            show("expected", expected[line]);
+            show("got", got[line]);
+        }
+    std::fprintf(stderr, "%zu message boxes\n", desk.messageBoxes().size());
+    std::abort();
+}
