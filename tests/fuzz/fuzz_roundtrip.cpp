@@ -92,7 +92,7 @@ std::u32string fuzzedText(FuzzedDataProvider& in) {
         const char32_t c = fuzzedCharacter(in);
         const std::size_t room = tavrin::kLongestSettingsLine - text.size();
         const auto length = in.ConsumeIntegral<std::uint8_t>();
-        text.append(length < 0xF0 ? std::min<std::size_t>(length % 4 + 1, room)
+        text.append(length < 0xFF ? std::min<std::size_t>(length % 4 + 1, room)
                                   : in.ConsumeIntegralInRange<std::size_t>(0, room),
                     c);
     }
