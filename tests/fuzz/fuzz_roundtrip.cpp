@@ -39,28 +39,39 @@ bool isBreak(char32_t c) {
     return c == U'\r' || c == U'\n';
 }
 
-std::string utf8(const std::u32string& text) {
-    std::string out;
-    for (char32_t c : text) {
-        const int tail = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-        constexpr std::array<unsigned, 4> kLead = {0x00, 0xC0, 0xE0, 0xF0};
-        out += static_cast<char>(kLead[tail] | (c >> (6 * tail)));
-        for (int i = tail - 1; i >= 0; --i)
-            out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
-    }
+// The character count times, in UTF-8.
+std::string utf8(char32_t c, std::size_t count) {
+    const int tail = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+    constexpr std::array<unsigned, 4> kLead = {0x00, 0xC0, 0xE0, 0xF0};
+    std::string out(1, static_cast<char>(kLead[tail] | (c >> (6 * tail))));
+    for (int i = tail - 1; i >= 0; --i)
+        out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
+    const std::size_t size = out.size() * count;
+    out.reserve(size);
+    while (out.size() < size)
+        out.append(out, 0, std::min(out.size(), size - out.size()));
+    out.resize(size);
     return out;
 }
 
-// The text as the settings file gives it back.
-std::string asFileHolds(const std::u32string& text) {
-    std::u32string back;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!isBreak(text[i]))
-            back += inCodePage(text[i]) ? text[i] : U'?';
-        else if (i == 0 || !isBreak(text[i - 1]))
-            back += U' ';
-    return utf8(back);
-}
+// A text as saved, and as the settings file gives it back.
+struct Text {
+    std::string saved, back;
+    std::size_t characters = 0;
+    bool endsInBreak = false;
+
+    void append(char32_t c, std::size_t count) {
+        if (count == 0)
+            return;
+        saved += utf8(c, count);
+        if (!isBreak(c))
+            back += inCodePage(c) ? utf8(c, count) : std::string(count, '?');
+        else if (!endsInBreak)
+            back += ' ';
+        characters += count;
+        endsInBreak = isBreak(c);
+    }
+};
 
 // Any character a text box holds (all but NUL), the troublesome ones often.
 char32_t fuzzedCharacter(FuzzedDataProvider& in) {
@@ -86,15 +97,13 @@ char32_t fuzzedCharacter(FuzzedDataProvider& in) {
 
 // Up to the longest line the file keeps, in runs of one character: mostly
 // short ones, now and then one as long as there is room for.
-std::u32string fuzzedText(FuzzedDataProvider& in) {
-    std::u32string text;
+Text fuzzedText(FuzzedDataProvider& in, Text text = {}) {
     for (int runs = in.ConsumeIntegralInRange(0, 24); runs > 0; --runs) {
         const char32_t c = fuzzedCharacter(in);
-        const std::size_t room = tavrin::kLongestSettingsLine - text.size();
+        const std::size_t room = tavrin::kLongestSettingsLine - text.characters;
         const auto length = in.ConsumeIntegral<std::uint8_t>();
-        text.append(length < 0xFF ? std::min<std::size_t>(length % 4 + 1, room)
-                                  : in.ConsumeIntegralInRange<std::size_t>(0, room),
-                    c);
+        text.append(c, length < 0xFF ? std::min<std::size_t>(length % 4 + 1, room)
+                                     : in.ConsumeIntegralInRange<std::size_t>(0, room));
     }
     return text;
 }
@@ -103,10 +112,9 @@ struct RoundTrip {
     SettingsRecord saved, expected;
 };
 
-void addText(FuzzedDataProvider& in, Loose& saved, Loose& expected) {
-    const std::u32string text = fuzzedText(in);
-    saved = utf8(text);
-    expected = asFileHolds(text);
+void addText(const Text& text, Loose& saved, Loose& expected) {
+    saved = text.saved;
+    expected = text.back;
 }
 
 // What frmConfig::cmdSave_Click stores, from its boxes as the user or
@@ -115,31 +123,32 @@ RoundTrip fuzzedRoundTrip(FuzzedDataProvider& in) {
     RoundTrip t;
     SettingsRecord &s = t.saved, &e = t.expected;
     for (std::size_t i = 0; i < std::size(s.ShortcutName); ++i)
-        addText(in, s.ShortcutName[i], e.ShortcutName[i]);
-    for (std::size_t i = 0; i < std::size(s.ShortcutName); ++i)
-        addText(in, s.ShortcutFolder[i], e.ShortcutFolder[i]);
+        addText(fuzzedText(in), s.ShortcutName[i], e.ShortcutName[i]);
+    for (std::size_t i = 0; i < std::size(s.ShortcutFolder); ++i)
+        addText(fuzzedText(in), s.ShortcutFolder[i], e.ShortcutFolder[i]);
     for (std::size_t i = 0; i < std::size(s.ShortcutColor); ++i) {
         const auto color = in.ConsumeIntegralInRange<std::uint32_t>(0, 0xFFFFFF);
         s.ShortcutColor[i] = color;
         e.ShortcutColor[i] = i == tavrin::kSettingsTile ? Loose(color) : std::to_string(color);
     }
-    // Often a number first, in the range or near it.
-    std::u32string level = fuzzedText(in);
-    if (in.ConsumeBool()) {
-        const std::string number = std::to_string(in.ConsumeIntegralInRange(100, 270));
-        level.insert(0, std::u32string(number.begin(), number.end()));
-        level.resize(std::min(level.size(), tavrin::kLongestSettingsLine));
-    }
-    s.LightLevel = tavrin::acceptedLightLevel(utf8(level)) ? Loose(utf8(level))
-                                                           : Loose(tavrin::kBrightestLevel);
-    e.LightLevel = s.LightLevel.isText() ? asFileHolds(level) : "255";
+    // The light level often starts with a number, in the range or near it.
+    Text level;
+    if (in.ConsumeBool())
+        for (char digit : std::to_string(in.ConsumeIntegralInRange(100, 270)))
+            level.append(static_cast<char32_t>(digit), 1);
+    level = fuzzedText(in, level);
+    const bool accepted = tavrin::acceptedLightLevel(level.saved);
+    s.LightLevel = accepted ? Loose(level.saved) : Loose(tavrin::kBrightestLevel);
+    e.LightLevel = accepted ? level.back : "255";
     for (std::size_t i = 0; i < std::size(s.ShortcutGlyph); ++i) {
-        const int kind = in.ConsumeIntegralInRange(0, 2);
-        const std::u32string glyph = kind == 0   ? U""
-                                     : kind == 1 ? U"&&"
-                                                 : std::u32string(1, fuzzedCharacter(in));
-        s.ShortcutGlyph[i] = utf8(glyph);
-        e.ShortcutGlyph[i] = glyph == U"&" ? "&&" : asFileHolds(glyph);
+        Text glyph; // empty, "&&" or one character
+        if (const int kind = in.ConsumeIntegralInRange(0, 2); kind == 1)
+            glyph.append(U'&', 2);
+        else if (kind == 2)
+            glyph.append(fuzzedCharacter(in), 1);
+        addText(glyph, s.ShortcutGlyph[i], e.ShortcutGlyph[i]);
+        if (glyph.saved == "&")
+            e.ShortcutGlyph[i] = "&&";
     }
     const int left = in.ConsumeBool(), full = in.ConsumeBool();
     s.LeftSide = left;
