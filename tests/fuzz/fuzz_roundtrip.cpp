@@ -101,9 +101,9 @@ Text fuzzedText(FuzzedDataProvider& in, Text text = {}) {
     for (int runs = in.ConsumeIntegralInRange(0, 24); runs > 0; --runs) {
         const char32_t c = fuzzedCharacter(in);
         const std::size_t room = tavrin::kLongestSettingsLine - text.characters;
-        const auto length = in.ConsumeIntegral<std::uint8_t>();
-        text.append(c, length < 0xFF ? std::min<std::size_t>(length % 4 + 1, room)
-                                     : in.ConsumeIntegralInRange<std::size_t>(0, room));
+        const auto length = in.ConsumeIntegral<std::uint16_t>();
+        text.append(c, length < 0xFFFF ? std::min<std::size_t>(length % 4 + 1, room)
+                                       : in.ConsumeIntegralInRange<std::size_t>(0, room));
     }
     return text;
 }
