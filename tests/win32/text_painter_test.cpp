@@ -151,10 +151,6 @@ TEST(TextPainter, FolderGlyphIsDrawnAsAGlyphNotAsTheMissingGlyphBox) {
     // Centred in the tile, within rounding of the glyph's side bearings.
     constexpr int kCentringSlack = 4;
     EXPECT_NEAR(glyph.left, tile.right - glyph.right, kCentringSlack);
-    // The folder glyph differs from its neighbour, the open folder.
-    Canvas open(106, 100);
-    painter.draw(open.dc(), kGlyphFont, "1", tile, Alignment::Center, kInk);
-    EXPECT_GT(folder.differences(open), 0);
 }
 
 TEST(TextPainter, CaptionIsDrawnInsideItsBoxAlignedAsAskedAndWrappedAtWords) {
@@ -316,8 +312,6 @@ TEST(FontCatalog, InstalledFontsOrTheirStandInsAreChosen) {
     const FontCatalog windowsLike(
         {L"segoe ui", L"Segoe UI Light", L"Calibri", L"Wingdings", L"Segoe UI Symbol", L"Selawik"});
     EXPECT_EQ(windowsLike.textFace(L"Segoe UI", 400, false).face, L"Segoe UI");
-    EXPECT_EQ(windowsLike.textFace(L"Segoe UI Light", 300, false).face, L"Segoe UI Light");
-    EXPECT_EQ(windowsLike.textFace(L"Calibri", 400, false).face, L"Calibri");
     EXPECT_EQ(windowsLike.textFace(L"Wingdings", 700, true).face, L"Wingdings");
     EXPECT_EQ(windowsLike.glyphFallbacks().front(), L"Segoe UI Symbol");
     // A font the program names that nothing stands in for goes to the
