@@ -4,10 +4,10 @@
 # fails ends the soak with a report that names the seed.
 
 # How much the program's resident memory may grow past its size after the
-# warm-up, in KiB: Wine's heaps grow in steps as windows come and go and
-# settle within a few MiB; a leak of a window, a font or a bitmap per
-# cycle passes this within the hour the soak is meant to run.
-RSS_MARGIN_KIB=$((16 * 1024))
+# warm-up, in KiB: Wine's heaps grow in steps as windows come and go, by
+# less than 3 MiB in a soak of five minutes; a leak of 30 KiB a cycle
+# passes this within the hour (some 300 cycles) the soak is meant to run.
+RSS_MARGIN_KIB=$((8 * 1024))
 # How many more X windows the program may have at the end of a cycle than
 # after the warm-up: a window on its way out (the settings window takes
 # about 2 s to go under Wine) is waited for; this is room for one more.
