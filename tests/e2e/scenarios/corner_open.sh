@@ -116,3 +116,33 @@ scenario_corner_open_left() {
     screenshot "$SHOTS/corner_open_left.png"
     leave_bar_and_expect_collapse "$x"
 }
+
+# corner_pixel_free X Y: no tripwire lies on the pixel.
+corner_pixel_free() {
+    ! window_at "$1" "$2" 1 1
+}
+
+# A cursor that touched a corner, left over the root window (no window of
+# Wine's) until the bar rested again and came back to that very pixel: the
+# bar opens as from any arrival. Wine tells a window of the cursor only
+# when the pixel or the window under it changed since it last looked.
+scenario_corner_return() {
+    local x=$BAR_LEFT_AT_RIGHT_EDGE corner=($((SCREEN_WIDTH - 1)) 0) round
+    remove_settings_file
+    program_start "$LOGS/corner_return.log"
+    wait_for_collapsed_bar "$x" || return 1
+    for round in 1 2 3; do
+        expect "round $round: the collapsed bar rests on its tripwires" \
+            wait_until "$CLOSE_SECONDS" resting_on_right_corners "$SCREEN_WIDTH" "$SCREEN_HEIGHT" ||
+            { show_program_windows; return 1; }
+        move_pointer "${corner[@]}" || return 1
+        expect "a touch of the corner takes its tripwire away" \
+            wait_until "$CLOSE_SECONDS" corner_pixel_free "${corner[@]}" || return 1
+        move_pointer "${SCREEN_MIDDLE[@]}" || return 1
+        expect "away over the root window, the bar rests again" \
+            wait_until "$CLOSE_SECONDS" resting_on_right_corners "$SCREEN_WIDTH" "$SCREEN_HEIGHT" ||
+            return 1
+        open_bar_by_corner "$x" "${corner[@]}" || return 1
+        leave_bar_and_expect_collapse "$x" || return 1
+    done
+}
