@@ -116,3 +116,53 @@ scenario_corner_open_left() {
     screenshot "$SHOTS/corner_open_left.png"
     leave_bar_and_expect_collapse "$x"
 }
+
+# A return to the corner: the cursor rests on the corner pixel for
+# RETURN_STAY_SECONDS (less than the 500 ms dwell), leaves over the root
+# window (no window of Wine's) for RETURN_AWAY_SECONDS, long enough for the
+# bar to rest on its tripwires again, and comes back to that very pixel.
+# The moves are timed input; what follows is waited for with deadlines.
+RETURN_STAY_SECONDS=0.3
+RETURN_AWAY_SECONDS=0.25
+RETURN_ROUNDS=6
+# between_ms FROM TO: milliseconds between two $EPOCHREALTIME readings.
+between_ms() {
+    LC_ALL=C awk -v a="${1/,/.}" -v b="${2/,/.}" 'BEGIN { printf "%.0f", (b - a) * 1000 }'
+}
+# Over the collapsed bar's pixel column, a window of Wine's.
+BAR_COLUMN=($((SCREEN_WIDTH - 1)) 150)
+
+# A cursor that touched a corner, left during the dwell over the root window
+# while the bar rested again and came back to that very pixel: each return
+# opens the bar, as any arrival does. Wine tells a window of the cursor only
+# when the pixel or the window under it changed since it last looked.
+scenario_corner_return() {
+    local x=$BAR_LEFT_AT_RIGHT_EDGE corner=($((SCREEN_WIDTH - 1)) 0) round
+    local opened=0 started left returned
+    remove_settings_file
+    program_start "$LOGS/corner_return.log"
+    wait_for_collapsed_bar "$x" || return 1
+    for ((round = 1; round <= RETURN_ROUNDS; round++)); do
+        expect "round $round: the collapsed bar rests on its tripwires" \
+            wait_until "$CLOSE_SECONDS" resting_on_right_corners "$SCREEN_WIDTH" "$SCREEN_HEIGHT" ||
+            { show_program_windows; return 1; }
+        xdotool mousemove "${corner[@]}" || return 1
+        started=$EPOCHREALTIME
+        sleep "$RETURN_STAY_SECONDS"
+        xdotool mousemove "${SCREEN_MIDDLE[@]}" || return 1
+        left=$EPOCHREALTIME
+        sleep "$RETURN_AWAY_SECONDS"
+        xdotool mousemove "${corner[@]}" || return 1
+        returned=$EPOCHREALTIME
+        echo "  on the corner $(between_ms "$started" "$left") ms, away $(between_ms "$left" "$returned") ms"
+        if expect "the return to (${corner[*]}) opens the bar" \
+            wait_until "$OPEN_SECONDS" bar_open_at "$x"; then
+            opened=$((opened + 1))
+            leave_bar_and_expect_collapse "$x" || return 1
+        else
+            # Over a window of Wine's, so that it learns the cursor left.
+            move_pointer "${BAR_COLUMN[@]}" && move_pointer "${SCREEN_MIDDLE[@]}" || return 1
+        fi
+    done
+    expect "all $RETURN_ROUNDS returns opened the bar ($opened did)" test "$opened" -eq "$RETURN_ROUNDS"
+}

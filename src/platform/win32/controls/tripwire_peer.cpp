@@ -15,16 +15,21 @@ constexpr int kSize = 1;
 
 } // namespace
 
-TripwirePeer::TripwirePeer(FormContext& ctx, Tripwire& wire)
-    : ctx_(ctx), wire_(wire),
-      window_(CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED,
-                              windowClassName(WindowClass::Frame), L"", WS_POPUP, 0, 0, kSize,
-                              kSize, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {
-    if (!window_)
-        throw std::runtime_error("the window system refused a tripwire");
-    SetLayeredWindowAttributes(window_.get(), 0, kAlmostClear, LWA_ALPHA);
-    attachTarget(window_.get(), this);
+TripwirePeer::TripwirePeer(FormContext& ctx, Tripwire& wire) : ctx_(ctx), wire_(wire) {
+    window_ = newWindow();
     apply();
+}
+
+UniqueWindow TripwirePeer::newWindow() {
+    UniqueWindow window(CreateWindowExW(
+        WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED,
+        windowClassName(WindowClass::Frame), L"", WS_POPUP, 0, 0, kSize, kSize, nullptr, nullptr,
+        GetModuleHandleW(nullptr), nullptr));
+    if (!window)
+        throw std::runtime_error("the window system refused a tripwire");
+    SetLayeredWindowAttributes(window.get(), 0, kAlmostClear, LWA_ALPHA);
+    attachTarget(window.get(), this);
+    return window;
 }
 
 TripwirePeer::~TripwirePeer() {
@@ -40,6 +45,16 @@ void TripwirePeer::apply() {
     if (!wire_.armed()) {
         ShowWindow(window_.get(), SW_HIDE);
         return;
+    }
+    // Armed anew: a window of its own each time. Wine tells a window of the
+    // cursor only when the cursor's pixel or the window under it differs
+    // from what it saw last, and a cursor that left over another X program
+    // and came back to the same corner pixel would find the same window.
+    if (!IsWindowVisible(window_.get())) {
+        attachTarget(window_.get(), nullptr);
+        ShowWindow(window_.get(), SW_HIDE);
+        ctx_.desktop.dispatcher().bury(std::move(window_));
+        window_ = newWindow();
     }
     const Point p = wire_.pixel();
     SetWindowPos(window_.get(), HWND_TOPMOST, static_cast<int>(p.x), static_cast<int>(p.y), kSize,

@@ -25,6 +25,7 @@ class TripwirePeer : public Peer, private MessageTarget {
   private:
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     WindowSystem& windowSystem() const override;
+    UniqueWindow newWindow();
     void apply();
     void touched();
 
