@@ -38,14 +38,15 @@ TEST(Tripwire, OnTopAtItsPixelNeverActiveAndOutOfTheWayOfTheNextClick) {
     SetWindowLongPtrW(user.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&countPresses));
     FormSlot<conformance::WireForm> slot;
     Tripwire& wire = slot.get(driver->ws()).wire;
-    const HWND w = dynamic_cast<TripwirePeer&>(*wire.peer()).window();
-    bool shownWhenTold = true;
-    wire.onTouched = [&] { shownWhenTold = IsWindowVisible(w) != FALSE; };
 
-    // Armed over the user's window, away from the cursor.
+    // Armed over the user's window, away from the cursor. Each arming
+    // takes a window of its own.
     driver->moveCursor(700, 650);
     wire.setPixel(Point{400, 350});
     wire.setArmed(true);
+    const HWND w = dynamic_cast<TripwirePeer&>(*wire.peer()).window();
+    bool shownWhenTold = true;
+    wire.onTouched = [&] { shownWhenTold = IsWindowVisible(w) != FALSE; };
     ASSERT_TRUE(driver->runUntil([&] { return IsWindowVisible(w) != FALSE; }));
     EXPECT_TRUE(driver->tripwireAt(Point{400, 350})) << "1 x 1 px at its pixel";
     const LONG exStyle = GetWindowLongW(w, GWL_EXSTYLE);
