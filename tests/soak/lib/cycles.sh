@@ -120,7 +120,7 @@ cycle_moves() {
         move_pointer "${point[@]}" || return 1
         sleep "$(printf '0.%03d' "$R")"
     done
-    log_step "moves: ${kinds[*]}"
+    log_step "${kinds[*]}"
     check_alive
 }
 
