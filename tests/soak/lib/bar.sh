@@ -38,10 +38,6 @@ LIT_PIXELS=$((BAR_OPEN_WIDTH * TILE_HEIGHT / 2))
 # / 255 of 0xFFFFFFFF.
 OPACITY_UNIT=$((0x01010101))
 
-screen_is_big() {
-    [ "${SCREEN[0]}" -eq "${BIG_MODE[0]}" ]
-}
-
 bar_height() {
     echo $((SCREEN[1] + BAR_REACH_BELOW))
 }

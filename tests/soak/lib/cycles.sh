@@ -46,8 +46,10 @@ dwell_open() {
     read -ra corner <<<"$(corner_point "$1")"
     move_pointer "${corner[@]}" || return 1
     log_step "dwell $1 (${corner[*]})"
+    DWELL_CORNER=${corner[*]}
     check "resting on the $1 corner (${corner[*]}) opens the bar at left $(bar_left_now)" \
         wait_until "$OPEN_SECONDS" bar_open_now
+    DWELL_CORNER=""
     check "it fades in to opacity $(($(saved_alpha) + 1)) (saved: $(saved_alpha))" \
         wait_until "$OPEN_SECONDS" bar_opacity_is "$(open_opacity)"
     check "the clock panel stands beside it" wait_until "$OPEN_SECONDS" panel_shown_now
@@ -118,7 +120,7 @@ cycle_moves() {
         move_pointer "${point[@]}" || return 1
         sleep "$(printf '0.%03d' "$R")"
     done
-    log_step "moves: ${kinds[*]}"
+    log_step "${kinds[*]}"
     check_alive
 }
 

@@ -59,7 +59,7 @@ soak_fail() {
     screenshot "$shot" 2>/dev/null || shot="(no screenshot)"
     {
         echo "SOAK FAILED in cycle $CYCLE ($CYCLE_KIND) after $((SECONDS - SOAK_STARTED)) s: $1"
-        echo "  the cycle's steps: ${CYCLE_STEPS[*]:-none}"
+        echo "  the cycle's steps: $(steps_text)"
         echo "  seed $SOAK_SEED; again: SOAK_SEED=$SOAK_SEED tests/soak/run $MINUTES"
         if program_running; then
             echo "  Tavrin.exe runs: $(rss_kib) KiB resident, $(program_window_count) X windows"
@@ -68,10 +68,33 @@ soak_fail() {
             tail -n 20 "$PROGRAM_LOG" | sed 's/^/    /'
         fi
         show_program_windows
+        dead_corner_note
         settings_file_as_saved || show_settings_difference "$EXPECTED_FILE"
         echo "  screenshot: $shot; log: $SOAK_LOG; program log: $PROGRAM_LOG"
     } | tee -a "$SOAK_LOG" >&2
     exit 1
+}
+
+# steps_text: the cycle's steps so far, in one line.
+steps_text() {
+    local steps
+    steps=$(printf '%s; ' "${CYCLE_STEPS[@]}")
+    echo "${steps%; }"
+}
+
+# The corner of a dwell under way, "X Y"; empty once the bar opened.
+DWELL_CORNER=""
+
+# dead_corner_note: after a dwell that did not open the bar, says whether
+# the corner's tripwire lay there mapped all the same: then it was not told
+# of the cursor, the corner went dead (README, Performance).
+dead_corner_note() {
+    [ -n "$DWELL_CORNER" ] || return 0
+    # shellcheck disable=SC2086
+    if window_at $DWELL_CORNER 1 1; then
+        echo "  the tripwire on ($DWELL_CORNER) lies there mapped, under the cursor, and was not told:" \
+            "the corner went dead (README, Performance: under Wine a corner can go dead)"
+    fi
 }
 
 # rss_kib: the program's resident memory (VmRSS of Tavrin.exe).
@@ -89,10 +112,6 @@ sample_memory() {
     RSS_NOW_KIB=$(rss_kib)
     [ -n "$RSS_NOW_KIB" ] || soak_fail "Tavrin.exe is gone"
     [ "$RSS_NOW_KIB" -le "$RSS_MAX_KIB" ] || RSS_MAX_KIB=$RSS_NOW_KIB
-}
-
-alive() {
-    program_running
 }
 
 # The settings file: thirty lines in Windows-1252, each ended by CR LF and
@@ -132,7 +151,7 @@ no_explorer_window() {
 
 # The checks after every step.
 check_alive() {
-    check "Tavrin.exe runs" alive
+    check "Tavrin.exe runs" program_running
     sample_memory
 }
 
