@@ -20,8 +20,10 @@ TEST(StrictNumber, AcceptsWholeTextNumbersOnly) {
     for (auto [text, value] : accepted)
         EXPECT_EQ(strictNumber(text), value) << '"' << text << '"';
     for (const char* text : {"", "   ", "abc", "12abc", "1,5", "0x10", "inf", "nan", ".", "-",
-                             "+-1", "1 2", "2e", "2e+", "e5", "1e400", "-1e400", "1.2.3"})
+                             "+-1", "1 2", "2e", "2e+", "e5", "1e400", "-1e400", "1.2.3"}) {
         EXPECT_THROW(strictNumber(text), ConversionError) << '"' << text << '"';
+        EXPECT_FALSE(tryStrictNumber(text)) << '"' << text << '"';
+    }
 }
 
 TEST(LeadingNumber, ReadsUpToTheFirstOtherCharacterAndHugeExponentsSaturate) {
@@ -52,10 +54,14 @@ TEST(Rounding, HalvesGoToTheEvenNeighbourAndTheRangeIsCheckedAfterRounding) {
         {1.5, 2}, {-1.5, -2}, {32767.4, 32767}, {-32768.5, -32768}};
     for (auto [value, rounded] : toInt16)
         EXPECT_EQ(roundToInt16(value), rounded) << value;
-    for (double bad : {32767.5, -32768.6, 40000.0, kInfinity, -kInfinity, std::nan("")})
+    for (double bad : {32767.5, -32768.6, 40000.0, kInfinity, -kInfinity, std::nan("")}) {
         EXPECT_THROW(roundToInt16(bad), ConversionError) << bad;
-    for (double bad : {2147483647.5, -2147483648.6, 1e300, kInfinity, -kInfinity, std::nan("")})
+        EXPECT_FALSE(tryRoundToInt16(bad)) << bad;
+    }
+    for (double bad : {2147483647.5, -2147483648.6, 1e300, kInfinity, -kInfinity, std::nan("")}) {
         EXPECT_THROW(roundToInt32(bad), ConversionError) << bad;
+        EXPECT_FALSE(tryRoundToInt32(bad)) << bad;
+    }
 }
 
 TEST(NumberText, PlainDecimalThatReadsBackAndLooseValuesConvertThroughIt) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tavrin {
@@ -40,8 +41,10 @@ struct SettingsRecord {
     bool operator==(const SettingsRecord&) const = default;
 };
 
-// A stored colour as the controls take it: a 24-bit RGB number. Throws
-// ConversionError for a value that is not a whole number of that range.
+// A stored colour as the controls take it: a 24-bit RGB number. Nothing
+// for a value that is not a whole number of that range; settingColor
+// throws ConversionError instead.
+std::optional<std::uint32_t> tryColor(const Loose& value);
 std::uint32_t settingColor(const Loose& value);
 
 // The file's content: thirty lines in line order, each ended by CR LF. A

@@ -1,56 +1,71 @@
 #include "settings.h"
 
-#include <vector>
+#include <string_view>
 
 namespace tavrin {
 namespace {
 
-constexpr const char* kLineEnd = "\r\n";
+constexpr std::string_view kLineEnd = "\r\n";
+// Room for a file of ordinary values without growing.
+constexpr std::size_t kTypicalFileSize = 1024;
 
-std::string oneLine(const std::string& value) {
-    std::string line;
-    bool inBreak = false;
-    for (char c : value) {
-        bool isBreak = c == '\r' || c == '\n';
-        if (isBreak && !inBreak)
-            line += ' ';
-        else if (!isBreak)
-            line += c;
-        inBreak = isBreak;
+// Appends the value as one line: each run of CR and LF in it becomes one
+// space.
+void appendLine(std::string& text, std::string_view value) {
+    for (;;) {
+        const std::size_t lineBreak = value.find_first_of("\r\n");
+        text.append(value.substr(0, lineBreak));
+        if (lineBreak == std::string_view::npos)
+            break;
+        text += ' ';
+        const std::size_t after = value.find_first_not_of("\r\n", lineBreak);
+        if (after == std::string_view::npos)
+            break;
+        value.remove_prefix(after);
     }
-    return line;
+    text.append(kLineEnd);
+}
+
+void appendValue(std::string& text, const Loose& value) {
+    if (value.isText())
+        appendLine(text, value.textView());
+    else
+        appendLine(text, value.text());
 }
 
 } // namespace
 
-std::uint32_t settingColor(const Loose& value) {
+std::optional<std::uint32_t> tryColor(const Loose& value) {
     constexpr std::int32_t kWhite = 0xFFFFFF;
-    const std::int32_t n = value.toInt32();
-    if (n < 0 || n > kWhite)
-        throw ConversionError("not a colour");
-    return static_cast<std::uint32_t>(n);
+    const std::optional<double> number = value.tryNumber();
+    const std::optional<std::int32_t> n = number ? tryRoundToInt32(*number) : std::nullopt;
+    if (!n || *n < 0 || *n > kWhite)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(*n);
+}
+
+std::uint32_t settingColor(const Loose& value) {
+    if (const std::optional<std::uint32_t> color = tryColor(value))
+        return *color;
+    throw ConversionError("not a colour");
 }
 
 std::string settingsFileText(const SettingsRecord& s) {
-    std::vector<std::string> values;
-    values.reserve(kSettingsLines);
-    for (const Loose& v : s.ShortcutName)
-        values.push_back(v.text());
-    for (const Loose& v : s.ShortcutFolder)
-        values.push_back(v.text());
-    for (int i = 0; i < kShortcuts; ++i)
-        values.push_back(s.ShortcutColor[static_cast<std::size_t>(i)].text());
-    values.push_back(s.LightLevel.text());
-    values.push_back(s.LeftSide.text());
-    for (const Loose& v : s.ShortcutGlyph)
-        values.push_back(v.text());
-    values.push_back(s.FullHeight.text());
-    values.push_back(numberText(s.GlassAlpha));
-    values.push_back(s.ShortcutColor[kTiles - 1].text());
-
     std::string text;
-    for (const std::string& v : values)
-        text += oneLine(v) + kLineEnd;
+    text.reserve(kTypicalFileSize);
+    for (const Loose& v : s.ShortcutName)
+        appendValue(text, v);
+    for (const Loose& v : s.ShortcutFolder)
+        appendValue(text, v);
+    for (int i = 0; i < kShortcuts; ++i)
+        appendValue(text, s.ShortcutColor[static_cast<std::size_t>(i)]);
+    appendValue(text, s.LightLevel);
+    appendValue(text, s.LeftSide);
+    for (const Loose& v : s.ShortcutGlyph)
+        appendValue(text, v);
+    appendValue(text, s.FullHeight);
+    appendLine(text, numberText(s.GlassAlpha));
+    appendValue(text, s.ShortcutColor[kTiles - 1]);
     return text;
 }
 

@@ -12,7 +12,7 @@ bool isBreak(char c) {
 } // namespace
 
 LineReader::LineReader(FileReader& file, std::size_t longestLine)
-    : file_(file), longestLine_(longestLine), piece_(kReadPiece) {}
+    : file_(file), longestLine_(longestLine) {}
 
 bool LineReader::fill() {
     if (failed_)

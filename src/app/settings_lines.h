@@ -6,9 +6,9 @@
 
 #include "platform/file_reader.h"
 
+#include <array>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace tavrin {
 
@@ -28,9 +28,13 @@ class LineReader {
     // Reads the next piece; false at the end of the file or on failure.
     bool fill();
 
+    // The piece lives in the reader itself, left uninitialised: a settings
+    // file of thirty short lines comes in one read, with no allocation.
+    static constexpr std::size_t kPiece = 16 * 1024;
+
     FileReader& file_;
     std::size_t longestLine_;
-    std::vector<char> piece_;
+    std::array<char, kPiece> piece_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool failed_ = false;

@@ -5,10 +5,10 @@
 namespace tavrin {
 namespace {
 
-constexpr const char* kVirtualStore = "\\VirtualStore";
+constexpr std::string_view kVirtualStore = "\\VirtualStore";
 
 // "C:\Program Files\Norvane.txt" without "C:".
-std::string withoutDrive(const std::string& path) {
+std::string_view withoutDrive(std::string_view path) {
     const bool hasDrive = path.size() >= 2 && path[1] == ':';
     return hasDrive ? path.substr(2) : path;
 }
@@ -21,10 +21,11 @@ std::string folderOf(const std::string& path) {
 } // namespace
 
 std::optional<std::string> perUserSettingsPath(const WindowSystem& ws) {
-    std::optional<std::string> folder = ws.localAppDataFolder();
-    if (!folder || folder->empty())
+    std::optional<std::string> path = ws.localAppDataFolder();
+    if (!path || path->empty())
         return std::nullopt;
-    return *folder + kVirtualStore + withoutDrive(ws.settingsFilePath());
+    path->append(kVirtualStore).append(withoutDrive(ws.settingsFilePath()));
+    return path;
 }
 
 std::unique_ptr<FileReader> openSettingsFile(WindowSystem& ws) {

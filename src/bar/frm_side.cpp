@@ -410,14 +410,20 @@ void frmSide::eLoad() {
 
     // From here a line that is not a number of its type leaves the rest
     // unread: the default opacity stands and the tiles are set up all the same.
-    try {
-        s.GlassAlpha = roundToInt16(strictNumber(List1.item(line++)));
-        s.ShortcutColor[kSettingsTile] = roundToInt32(strictNumber(List1.item(line++)));
-    } catch (const ConversionError&) {
+    const std::optional<double> alphaNumber = tryStrictNumber(List1.item(line++));
+    const std::optional<std::int16_t> alpha =
+        alphaNumber ? tryRoundToInt16(*alphaNumber) : std::nullopt;
+    const std::optional<double> colorNumber =
+        alpha ? tryStrictNumber(List1.item(line++)) : std::nullopt;
+    const std::optional<std::int32_t> color =
+        colorNumber ? tryRoundToInt32(*colorNumber) : std::nullopt;
+    if (!color) {
         s.GlassAlpha = kUnreadableAlpha;
         eConfig();
         return;
     }
+    s.GlassAlpha = *alpha;
+    s.ShortcutColor[kSettingsTile] = *color;
     for (Loose& glyph : s.ShortcutGlyph)
         if (glyph.text() == "&")
             glyph = "&&";
@@ -425,39 +431,55 @@ void frmSide::eLoad() {
 }
 
 void frmSide::eConfig() {
-    WindowSystem& ws = windowSystem();
-    SettingsRecord& s = module1().Settings;
     // A value that cannot be used stops here; what was set stays set.
     try {
-        if (ws.screenHeight() < kTinyScreen)
-            s.FullHeight = 0;
-        for (int i = 0; i < kShortcuts; ++i)
-            Labels[static_cast<std::size_t>(i)].setCaption(
-                s.ShortcutName[static_cast<std::size_t>(i)].text());
-        const bool shortBar = s.fullHeight() == 0;
-        if (shortBar)
-            Labels[kShortSettingsPlace].setCaption(kSettingsCaption);
-        // A hand-edited light level can put the grey outside 0..255.
-        const int grey =
-            std::clamp<int>(roundToInt16(s.LightLevel.number() - kCaptionDimming), 0, 255);
-        for (Label& caption : Labels)
-            caption.setForeColor(rgb(grey, grey, grey));
-        for (int i = 0; i < kTiles; ++i)
-            lblButton[static_cast<std::size_t>(i)].setForeColor(
-                settingColor(s.ShortcutColor[static_cast<std::size_t>(i)]));
-        if (shortBar)
-            lblButton[kShortSettingsPlace].setForeColor(
-                settingColor(s.ShortcutColor[kSettingsTile]));
-        if (s.leftSide() > 1)
-            s.LeftSide = 1;
-        for (int i = 0; i < kTiles; ++i)
-            lblButton[static_cast<std::size_t>(i)].setCaption(
-                s.ShortcutGlyph[static_cast<std::size_t>(i)].text());
-        if (shortBar)
-            lblButton[kShortSettingsPlace].setCaption(s.ShortcutGlyph[kSettingsTile].text());
-    } catch (const ConversionError&) {
+        configTiles();
     } catch (const PropertyError&) {
     }
+}
+
+// Damaged values are everyday input from a hand-edited file, so they end
+// the set-up by a return rather than an exception.
+void frmSide::configTiles() {
+    WindowSystem& ws = windowSystem();
+    SettingsRecord& s = module1().Settings;
+    if (ws.screenHeight() < kTinyScreen)
+        s.FullHeight = 0;
+    for (int i = 0; i < kShortcuts; ++i)
+        Labels[static_cast<std::size_t>(i)].setCaption(
+            s.ShortcutName[static_cast<std::size_t>(i)].text());
+    const bool shortBar = s.fullHeight() == 0;
+    if (shortBar)
+        Labels[kShortSettingsPlace].setCaption(kSettingsCaption);
+    // A hand-edited light level can put the grey outside 0..255.
+    const std::optional<double> light = s.LightLevel.tryNumber();
+    const std::optional<std::int16_t> dimmed =
+        light ? tryRoundToInt16(*light - kCaptionDimming) : std::nullopt;
+    if (!dimmed)
+        return;
+    const int grey = std::clamp<int>(*dimmed, 0, 255);
+    for (Label& caption : Labels)
+        caption.setForeColor(rgb(grey, grey, grey));
+    for (int i = 0; i < kTiles; ++i) {
+        const std::optional<std::uint32_t> color =
+            tryColor(s.ShortcutColor[static_cast<std::size_t>(i)]);
+        if (!color)
+            return;
+        lblButton[static_cast<std::size_t>(i)].setForeColor(*color);
+    }
+    if (shortBar) {
+        const std::optional<std::uint32_t> color = tryColor(s.ShortcutColor[kSettingsTile]);
+        if (!color)
+            return;
+        lblButton[kShortSettingsPlace].setForeColor(*color);
+    }
+    if (s.leftSide() > 1)
+        s.LeftSide = 1;
+    for (int i = 0; i < kTiles; ++i)
+        lblButton[static_cast<std::size_t>(i)].setCaption(
+            s.ShortcutGlyph[static_cast<std::size_t>(i)].text());
+    if (shortBar)
+        lblButton[kShortSettingsPlace].setCaption(s.ShortcutGlyph[kSettingsTile].text());
 }
 
 } // namespace tavrin

@@ -81,6 +81,8 @@ class frmSide : public Form {
 
   private:
     void design();
+    // eConfig's steps, up to the first value that cannot be used.
+    void configTiles();
     // Collapsed, the cursor off the hot corners, no countdown that could
     // change what is seen: nothing can happen until the cursor reaches a
     // hot corner or the screen changes.

@@ -11,7 +11,7 @@ class CheckBox : public Control {
     CheckBox() : Control(ControlKind::CheckBox) {}
 
     const std::string& caption() const { return caption_; }
-    void setCaption(const std::string& v) { setAndNotify(caption_, untilNul(v), Prop::Text); }
+    void setCaption(const std::string& v) { setTextAndNotify(caption_, untilNul(v), Prop::Text); }
     int value() const { return value_; }
     void setValue(int v) {
         if (v < 0 || v > 2)

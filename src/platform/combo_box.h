@@ -13,7 +13,7 @@ class ComboBox : public Control {
     ComboBox() : Control(ControlKind::ComboBox) {}
 
     void addItem(const std::string& item) {
-        items_.push_back(untilNul(item));
+        items_.emplace_back(untilNul(item));
         notify(Prop::Items);
     }
     const std::vector<std::string>& items() const { return items_; }

@@ -11,7 +11,7 @@ class CommandButton : public Control {
     CommandButton() : Control(ControlKind::CommandButton) {}
 
     const std::string& caption() const { return caption_; }
-    void setCaption(const std::string& v) { setAndNotify(caption_, untilNul(v), Prop::Text); }
+    void setCaption(const std::string& v) { setTextAndNotify(caption_, untilNul(v), Prop::Text); }
     Color backColor() const { return backColor_; }
     void setBackColor(Color v) { setAndNotify(backColor_, v, Prop::BackColor); }
     const Font& font() const { return font_; }

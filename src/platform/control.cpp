@@ -30,11 +30,16 @@ Form* Control::form() const {
 }
 
 void Container::add(Control& child) {
+    // Room for a form's usual number of controls at once, where growing one
+    // by one would reallocate again and again while the form is designed.
+    constexpr std::size_t kUsualChildren = 32;
+    if (children_.empty())
+        children_.reserve(kUsualChildren);
     child.parent_ = this;
     children_.push_back(&child);
 }
 
-std::string untilNul(const std::string& text) {
+std::string_view untilNul(std::string_view text) {
     return text.substr(0, text.find('\0'));
 }
 

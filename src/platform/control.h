@@ -9,6 +9,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace tavrin {
 
@@ -134,6 +135,14 @@ class Control {
         notify(what);
         return true;
     }
+    // A text property: copied only when it changes.
+    bool setTextAndNotify(std::string& field, std::string_view value, Prop what) {
+        if (field == value)
+            return false;
+        field.assign(value);
+        notify(what);
+        return true;
+    }
     template <class F, class... A> static void fire(const F& handler, const A&... args) {
         if (handler)
             handler(args...);
@@ -153,7 +162,8 @@ class Control {
 };
 
 // Text properties end at the first NUL character, as a window's text does.
-std::string untilNul(const std::string& text);
+// The result looks into text.
+std::string_view untilNul(std::string_view text);
 
 // Refuses what no window can take: a negative size, or a position or size
 // that is not a finite number.

@@ -38,10 +38,10 @@ void Form::setBackColor(Color v) {
 }
 
 void Form::setCaption(const std::string& v) {
-    std::string text = untilNul(v);
+    const std::string_view text = untilNul(v);
     if (text == caption_)
         return;
-    caption_ = std::move(text);
+    caption_.assign(text);
     if (peer_)
         peer_->changed(Prop::Text);
 }

@@ -11,7 +11,7 @@ class Frame : public Control, public Container {
     Frame() : Control(ControlKind::Frame) {}
 
     const std::string& caption() const { return caption_; }
-    void setCaption(const std::string& v) { setAndNotify(caption_, untilNul(v), Prop::Text); }
+    void setCaption(const std::string& v) { setTextAndNotify(caption_, untilNul(v), Prop::Text); }
     bool bordered() const { return bordered_; }
     void setBordered(bool v) { setAndNotify(bordered_, v, Prop::Style); }
     Color backColor() const { return backColor_; }

@@ -12,7 +12,7 @@ class Label : public Control {
 
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& v) {
-        if (setAndNotify(caption_, untilNul(v), Prop::Text))
+        if (setTextAndNotify(caption_, untilNul(v), Prop::Text))
             fitToText();
     }
     Color foreColor() const { return foreColor_; }

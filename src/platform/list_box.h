@@ -12,13 +12,17 @@ class ListBox : public Control {
   public:
     ListBox() : Control(ControlKind::ListBox) {}
 
-    void addItem(const std::string& item) {
-        items_.push_back(untilNul(item));
+    // The item ends before its first NUL, as the list box's window keeps it.
+    void addItem(std::string item) {
+        if (const std::size_t nul = item.find('\0'); nul != std::string::npos)
+            item.resize(nul);
+        items_.push_back(std::move(item));
         notify(Prop::Items);
     }
     int listCount() const { return static_cast<int>(items_.size()); }
-    std::string item(int i) const {
-        return i >= 0 && i < listCount() ? items_[static_cast<std::size_t>(i)] : std::string();
+    const std::string& item(int i) const {
+        static const std::string none;
+        return i >= 0 && i < listCount() ? items_[static_cast<std::size_t>(i)] : none;
     }
     const std::vector<std::string>& items() const { return items_; }
 

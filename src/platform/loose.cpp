@@ -109,9 +109,9 @@ std::optional<double> readStrict(std::string_view text) {
     return value;
 }
 
-template <typename Int> Int roundTo(double value) {
+template <typename Int> std::optional<Int> tryRoundTo(double value) {
     if (!std::isfinite(value))
-        throw ConversionError("number out of range");
+        return std::nullopt;
     // Done by hand so the result never depends on the current rounding mode.
     double below = std::floor(value);
     double rest = value - below;
@@ -119,11 +119,21 @@ template <typename Int> Int roundTo(double value) {
     if (rest > 0.5 || (rest == 0.5 && std::fmod(below, 2.0) != 0.0))
         rounded = below + 1.0;
     if (rounded < std::numeric_limits<Int>::min() || rounded > std::numeric_limits<Int>::max())
-        throw ConversionError("number out of range");
+        return std::nullopt;
     return static_cast<Int>(rounded);
 }
 
+template <typename Int> Int roundTo(double value) {
+    if (const std::optional<Int> rounded = tryRoundTo<Int>(value))
+        return *rounded;
+    throw ConversionError("number out of range");
+}
+
 } // namespace
+
+std::optional<double> tryStrictNumber(std::string_view text) {
+    return readStrict(text);
+}
 
 double strictNumber(const std::string& text) {
     if (auto value = readStrict(text))
@@ -136,6 +146,12 @@ std::int16_t roundToInt16(double value) {
 }
 std::int32_t roundToInt32(double value) {
     return roundTo<std::int32_t>(value);
+}
+std::optional<std::int16_t> tryRoundToInt16(double value) {
+    return tryRoundTo<std::int16_t>(value);
+}
+std::optional<std::int32_t> tryRoundToInt32(double value) {
+    return tryRoundTo<std::int32_t>(value);
 }
 
 // An exponent too large gives plus or minus infinity, one too small gives 0.
@@ -167,6 +183,12 @@ double Loose::number() const {
     if (const auto* number = std::get_if<double>(&value_))
         return *number;
     return 0.0;
+}
+
+std::optional<double> Loose::tryNumber() const {
+    if (const auto* text = std::get_if<std::string>(&value_))
+        return readStrict(*text);
+    return number();
 }
 
 double Loose::numberOr(double fallback) const {

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace tavrin {
@@ -20,11 +22,16 @@ class ConversionError : public std::runtime_error {
 // one number: optional sign, digits with an optional period, an optional
 // exponent written with E or D. Throws ConversionError otherwise.
 double strictNumber(const std::string& text);
+// The same, with nothing for text that is not a number: for the places
+// where a damaged value is an everyday case rather than an error.
+std::optional<double> tryStrictNumber(std::string_view text);
 
 // Nearest whole number, halves to the even neighbour; throws ConversionError
 // when the result lies outside the type's range or the value is not finite.
 std::int16_t roundToInt16(double value);
 std::int32_t roundToInt32(double value);
+std::optional<std::int16_t> tryRoundToInt16(double value);
+std::optional<std::int32_t> tryRoundToInt32(double value);
 
 // The leading-number rule: blanks skipped, optional sign, digits, a period,
 // an exponent with E or D; stops at the first other character. No number
@@ -51,8 +58,12 @@ class Loose {
 
     // Empty gives "", a number its plain decimal text.
     std::string text() const;
+    // The text held, without a copy; only for a value that isText().
+    std::string_view textView() const { return std::get<std::string>(value_); }
     // Empty gives 0, text is read strictly (throws ConversionError).
     double number() const;
+    // The same, with nothing where number() throws.
+    std::optional<double> tryNumber() const;
     std::int16_t toInt16() const { return roundToInt16(number()); }
     std::int32_t toInt32() const { return roundToInt32(number()); }
 

@@ -21,10 +21,10 @@ int TextBox::length() const {
 }
 
 void TextBox::setText(const std::string& v) {
-    std::string text = untilNul(v);
+    const std::string_view text = untilNul(v);
     if (text == text_)
         return;
-    text_ = std::move(text);
+    text_.assign(text);
     if (selStart_ > length())
         selStart_ = length();
     notify(Prop::Text);
@@ -32,10 +32,10 @@ void TextBox::setText(const std::string& v) {
 }
 
 void TextBox::syncText(const std::string& v) {
-    std::string text = untilNul(v);
+    const std::string_view text = untilNul(v);
     if (text == text_)
         return;
-    text_ = std::move(text);
+    text_.assign(text);
     fire(onChange);
 }
 
