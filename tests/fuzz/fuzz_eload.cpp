@@ -29,11 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tavrin::Program program(desk);
     program.form<tavrin::frmSide>().show();
 
-    // What the first save writes must read back to itself. The load is a
-    // function of the file alone, so once a save and load give back the
-    // same text, every later round would too.
+    // Once the bar has saved what it read, a save and load must give back
+    // the same text. The load depends on the file alone, so a round that
+    // gives back the text it saved is a fixed point; only a first load that
+    // changed what it read (a lone "&" glyph made "&&" once the file reads
+    // through) needs a second round.
+    const std::string loaded = tavrin::settingsFileText(program.module1.Settings);
     const std::string settled = saveAndReload(program);
-    if (saveAndReload(program) != settled)
+    if (settled != loaded && saveAndReload(program) != settled)
         std::abort();
     return 0;
 }
