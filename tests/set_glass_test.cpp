@@ -36,8 +36,9 @@ TEST_F(BarTest, TheScrollBarsLevelReachesBarAndPanelAndSetGlassKeepsToClearThrou
     EXPECT_EQ(exStyle(), kWsExLayered);
     EXPECT_EQ(desk.window(window)->alpha, 0);
 
-    // Outside 0..255 nothing changes.
+    // Outside 0..255 nothing changes; a window not layered takes no level.
     desk.setWindowLong(window, kGwlExStyle, 0);
+    EXPECT_FALSE(desk.setLayeredWindowAttributes(window, 0, 128, kLwaAlpha));
     for (std::int16_t level : {-1, 256, 32767}) {
         EXPECT_EQ(module1.SetGlass(window, level), kGlassOutOfRange);
         EXPECT_EQ(exStyle(), 0);

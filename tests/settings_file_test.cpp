@@ -1,9 +1,12 @@
-// Writing the settings file, and reading back what was written.
+// Writing the settings file, and where: "C:\Program Files" when it may be
+// written, else a per-user copy in the user's VirtualStore, which once
+// there is read and written in its place. (That what is written reads back
+// the same, value for value, a run of line breaks in a value as one space
+// on its own line, the round-trip fuzzer shows: tests/fuzz/fuzz_roundtrip.cpp.)
 #include "bar_fixture.h"
 
+#include "app/settings_location.h"
 #include "platform/codepage.h"
-
-#include <algorithm>
 
 namespace tavrin::testing {
 namespace {
@@ -18,45 +21,8 @@ TEST_F(BarTest, TheDefaultsAreWrittenLineForLineInTheAnsiCodePage) {
     EXPECT_TRUE(desk.messageBoxes().empty());
 }
 
-TEST_F(BarTest, WhatIsWrittenReadsBackTheSame) {
-    loadBar();
-    SettingsRecord& s = settings();
-    s.ShortcutName[0] = "Canción ñ €";
-    s.ShortcutName[5] = "";
-    s.ShortcutFolder[5] = "D:\\Fotos de verano";
-    s.ShortcutColor[2] = 1776568;
-    s.LightLevel = "2e2";
-    s.LeftSide = 1;
-    s.ShortcutGlyph[1] = "&";
-    s.ShortcutGlyph[2] = "ü";
-    s.FullHeight = 0;
-    s.GlassAlpha = 200;
-    s.ShortcutColor[6] = 84737;
-    const std::string written = settingsFileText(s);
-    program.module1.eSave();
-    loadBar();
-    SettingsRecord back = settings();
-    EXPECT_EQ(back.ShortcutGlyph[1].text(), "&&");
-    back.ShortcutGlyph[1] = "&";
-    EXPECT_EQ(settingsFileText(back), written);
-}
-
-TEST_F(BarTest, AValueHoldingLineBreaksStaysOnItsLine) {
-    loadBar();
-    settings().ShortcutName[0] = "Dos\r\nlíneas\ny\r\rmás";
-    program.module1.eSave();
-    loadBar();
-    EXPECT_EQ(settings().ShortcutName[0].text(), "Dos líneas y más");
-    EXPECT_EQ(settings().ShortcutName[1].text(), "Personal");
-    EXPECT_EQ(settings().GlassAlpha, 240);
-    const std::string bytes = fileBytes();
-    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 30);
-    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 30);
-}
-
 // A write that breaks off halfway through the new content; it is not
-// refused access, so no per-user copy takes it. (What a refused write does
-// is in settings_location_test.cpp.)
+// refused access, so no per-user copy takes it.
 TEST_F(BarTest, AFailedWriteLeavesTheOldFileAndSaysSoOnce) {
     const std::string old = "old settings\r\n";
     writeFileBytes(old);
@@ -74,6 +40,105 @@ TEST_F(BarTest, AFailedWriteLeavesTheOldFileAndSaysSoOnce) {
     program.module1.eSave();
     EXPECT_EQ(desk.messageBoxes().size(), 1u);
     EXPECT_EQ(fileBytes(), desk.ansiFromUtf8(settingsFileText(settings())));
+}
+
+std::string withName(const std::string& name) {
+    std::vector<std::string> lines = defaultLines();
+    lines[0] = name;
+    return crlfJoined(lines);
+}
+
+TEST_F(BarTest, AProtectedProgramFilesSendsTheSaveToAPerUserCopyWhichThenTakesEverySave) {
+    writeFileBytes(withName("Real"));
+    loadBar();
+    EXPECT_EQ(settings().ShortcutName[0].text(), "Real");
+    // Where Program Files may be written, the file itself; nothing is made
+    // in the user's folders.
+    settings().ShortcutName[0] = "Nuevo";
+    program.module1.eSave();
+    EXPECT_EQ(fileBytes(), withName("Nuevo"));
+    EXPECT_TRUE(desk.files().list(*desk.localAppDataFolder()).empty());
+
+    desk.setWriteProtected(true);
+    settings().ShortcutName[0] = "Copia";
+    program.module1.eSave();
+    EXPECT_EQ(fileBytes(), withName("Nuevo"));
+    EXPECT_EQ(desk.files().read(perUserFile()), withName("Copia"));
+    EXPECT_FALSE(desk.files().exists(perUserFile() + ".new"));
+
+    // The bar that the save rebuilds reads the copy.
+    loadBar();
+    EXPECT_EQ(settings().ShortcutName[0].text(), "Copia");
+
+    // Once there, the copy takes every save, even where the file itself
+    // could now be written: the file would never be read again.
+    desk.setWriteProtected(false);
+    settings().ShortcutName[0] = "Otra";
+    program.module1.eSave();
+    EXPECT_EQ(desk.files().read(perUserFile()), withName("Otra"));
+    EXPECT_EQ(fileBytes(), withName("Nuevo"));
+    EXPECT_TRUE(desk.messageBoxes().empty());
+}
+
+TEST_F(BarTest, AnExistingPerUserCopyInTheVirtualStoreIsReadInsteadOfTheFile) {
+    writeFileBytes(withName("Real"));
+    desk.files().put(perUserFile(), withName("Copia"));
+    frmSide& bar = loadBar();
+    EXPECT_EQ(bar.Labels[0].caption(), "Copia");
+
+    // An empty copy is still the copy.
+    desk.files().put(perUserFile(), "");
+    frmSide& again = loadBar();
+    EXPECT_EQ(again.Labels[0].caption(), "");
+
+    // Without the copy the file itself is read again.
+    desk.files().remove(perUserFile());
+    EXPECT_EQ(loadBar().Labels[0].caption(), "Real");
+
+    // The copy lies in the user's VirtualStore; without a local application
+    // data folder there is none.
+    EXPECT_EQ(perUserSettingsPath(desk),
+              "C:\\Users\\invitado\\AppData\\Local\\VirtualStore\\Program Files\\Norvane.txt");
+    desk.setLocalAppDataUnknown(true);
+    EXPECT_EQ(perUserSettingsPath(desk), std::nullopt);
+}
+
+TEST_F(BarTest, ASaveNoPlaceTakesLeavesEveryFileAndSaysSo) {
+    // A per-user copy that may not be written: the file itself, though
+    // writable, is not used instead.
+    writeFileBytes(withName("Real"));
+    desk.files().put(perUserFile(), withName("Copia"));
+    loadBar();
+    desk.setLocalAppDataWriteProtected(true);
+    settings().ShortcutName[0] = "Nuevo";
+    program.module1.eSave();
+    ASSERT_EQ(desk.messageBoxes().size(), 1u);
+    EXPECT_EQ(desk.messageBoxes()[0].text,
+              "No se puede guardar la configuración, revice que en 'C:\\File Programs' no esté "
+              "protegido contra escritura.");
+    EXPECT_EQ(desk.messageBoxes()[0].caption, "Tavrin");
+    EXPECT_EQ(desk.messageBoxes()[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(desk.files().read(perUserFile()), withName("Copia"));
+    EXPECT_EQ(fileBytes(), withName("Real"));
+
+    // A protected Program Files and no local application data folder.
+    desk.files().remove(perUserFile());
+    desk.setLocalAppDataWriteProtected(false);
+    desk.setLocalAppDataUnknown(true);
+    desk.setWriteProtected(true);
+    program.module1.eSave();
+    EXPECT_EQ(desk.messageBoxes().size(), 2u);
+    EXPECT_EQ(fileBytes(), withName("Real"));
+
+    // A protected Program Files and a local application data folder in
+    // which no folder may be made.
+    desk.setLocalAppDataUnknown(false);
+    desk.files().remove(*desk.localAppDataFolder() + "\\VirtualStore");
+    desk.setLocalAppDataWriteProtected(true);
+    program.module1.eSave();
+    EXPECT_EQ(desk.messageBoxes().size(), 3u);
+    EXPECT_EQ(fileBytes(), withName("Real"));
+    EXPECT_FALSE(desk.files().exists(*desk.localAppDataFolder() + "\\VirtualStore"));
 }
 
 } // namespace

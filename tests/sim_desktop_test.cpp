@@ -1,6 +1,7 @@
 // What only the simulated desktop shows: the exact order of virtual time,
-// its stand-ins and readbacks, and the clock (files: sim_files_test.cpp).
-// What both desktops share is in the conformance suite.
+// the end of the program and the clock (files: sim_files_test.cpp; the
+// window longs and layering: set_glass_test.cpp). What both desktops share
+// is in the conformance suite.
 #include "conformance/probe_form.h"
 #include "platform/form_slot.h"
 #include "platform/sim/sim_desktop.h"
@@ -69,30 +70,11 @@ TEST(SimDesktopInput, EndProgramStopsEverything) {
     EXPECT_EQ(form.check.value(), 0);
 }
 
-TEST(SimDesktopWindows, User32StandInsWorkOnLiveWindowsOnly) {
+// (The user's name, and a name that cannot be had: frm_side_test.cpp and
+// the defaults the settings file is written with.)
+TEST(SimDesktopSystem, Clock) {
     sim::SimDesktop desk;
-    FormSlot<TestForm> slot;
-    const WindowHandle hwnd = slot.get(desk).hWnd();
-    EXPECT_FALSE(desk.setLayeredWindowAttributes(hwnd, 0, 128, kLwaAlpha)); // not layered
-    EXPECT_EQ(desk.setWindowLong(hwnd, kGwlExStyle, kWsExLayered), 0);
-    EXPECT_EQ(desk.getWindowLong(hwnd, kGwlExStyle), kWsExLayered);
-    EXPECT_TRUE(desk.setLayeredWindowAttributes(hwnd, 0, 128, kLwaAlpha));
-    EXPECT_EQ(desk.window(hwnd)->alpha, 128);
-    // (Topmost and the count of stacking calls: frm_side_test.cpp; what a
-    // window that is gone answers: the conformance suite.)
-    slot.unload();
-    EXPECT_EQ(desk.setWindowLong(hwnd, kGwlExStyle, 0), 0);
-}
-
-TEST(SimDesktopSystem, UserNameAndClock) {
-    sim::SimDesktop desk;
-    std::string buffer(4, 'x');
-    EXPECT_TRUE(desk.getUserName(buffer)); // grows to hold the name and its NUL
-    EXPECT_EQ(buffer, std::string("invitado\0", 9));
-    // (A name that cannot be had leaves the buffer: frm_side_test.cpp.)
-
     EXPECT_EQ(desk.longDate(), "domingo, 6 de diciembre de 2026");
-    EXPECT_EQ(desk.now().weekday, 0);
     desk.advance(12 * 3600 * 1000 - 1000);
     EXPECT_EQ(desk.now().hour, 23);
     EXPECT_EQ(desk.now().second, 59);

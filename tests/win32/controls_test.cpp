@@ -9,11 +9,9 @@
 // draw without visual styles so that the design's colours show on every
 // Windows.
 #include "conformance/probe_form.h"
-#include "platform/form_slot.h"
-#include "platform/win32/controls/child_control.h"
-#include "platform/win32/win32_desktop.h"
 
 #include "tooltip.h"
+#include "window_of.h"
 
 #include <gtest/gtest.h>
 
@@ -30,27 +28,20 @@ namespace {
 
 using conformance::ProbeForm;
 
-// The control's own window.
-inline HWND windowOf(const Control& c) {
-    return dynamic_cast<ChildControl&>(*c.peer()).window();
-}
-
-class Controls : public ::testing::Test {
+// The probe form on the real desktop, its text box in a colour of its own.
+class Controls : public conformance::ProbeTest {
   protected:
     void SetUp() override {
-        form = &slot.get(static_cast<WindowSystem&>(desktop));
+        form = &slot.get(ws);
         form->text.setBackColor(kTextBack);
         form->show();
-        window = reinterpret_cast<HWND>(form->hWnd());
+        window = windowOf(*form);
         edit = windowOf(form->text);
     }
 
     static constexpr Color kTextBack = rgb(40, 40, 40);
-    Win32Desktop desktop;
-    FormSlot<ProbeForm> slot;
     ProbeForm* form = nullptr;
-    HWND window = nullptr;
-    HWND edit = nullptr;
+    HWND window = nullptr, edit = nullptr;
 };
 
 TEST_F(Controls, PicksAndScrollingRaiseClickOrChangeOnceAndFailingHandlersStopThere) {
@@ -87,7 +78,7 @@ TEST_F(Controls, PicksAndScrollingRaiseClickOrChangeOnceAndFailingHandlersStopTh
     pick(1);
     scrollRight();
     SendMessageW(windowOf(form->button), BM_CLICK, 0, 0);
-    EXPECT_EQ(desktop.escapedHandlers(), 3u);
+    expectedEscapes = 3; // each stopped where it failed
     EXPECT_EQ(form->combo.listIndex(), 1);
     EXPECT_EQ(form->scroll.value(), 102);
 }

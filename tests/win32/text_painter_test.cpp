@@ -138,19 +138,15 @@ TEST(TextPainter, FolderGlyphIsDrawnAsAGlyphNotAsTheMissingGlyphBox) {
     painter.draw(missing.dc(), kGlyphFont, kUnknownCharacter, tile, Alignment::Center, kInk);
 
     const InkBox glyph = folder.ink();
-    // A folder at 60 pixels to the em is some 50 by 40 pixels, most of it ink.
-    constexpr int kSizeableGlyphInk = 600;
-    constexpr int kSizeableGlyphSide = 30;
-    EXPECT_GT(glyph.count, kSizeableGlyphInk);
-    EXPECT_GT(glyph.right - glyph.left, kSizeableGlyphSide);
-    EXPECT_GT(glyph.bottom - glyph.top, kSizeableGlyphSide);
-    // A folder lies on its side, unlike the digit or a missing-glyph box.
+    // A folder at 60 pixels to the em is some 50 by 40 pixels, most of it
+    // ink, and lies on its side, unlike the digit or a missing-glyph box.
+    EXPECT_GT(glyph.count, 600);
+    EXPECT_GT(glyph.bottom - glyph.top, 30);
     EXPECT_GT(glyph.right - glyph.left, glyph.bottom - glyph.top);
     // Far from a box outline, whatever the box looks like.
     EXPECT_GT(folder.differences(missing), glyph.count / 2);
     // Centred in the tile, within rounding of the glyph's side bearings.
-    constexpr int kCentringSlack = 4;
-    EXPECT_NEAR(glyph.left, tile.right - glyph.right, kCentringSlack);
+    EXPECT_NEAR(glyph.left, tile.right - glyph.right, 4);
 }
 
 TEST(TextPainter, CaptionIsDrawnInsideItsBoxAlignedAsAskedAndWrappedAtWords) {
@@ -287,14 +283,11 @@ TEST(TextPainter, ControlTextRoundTripsEveryWingdingsCodeAndFallsBackWhereItMust
 TEST(FontCatalog, InstalledFontsOrTheirStandInsAreChosen) {
     const FontCatalog installed = FontCatalog::installed();
     TextPainter painter;
-    const Font calibri{"Calibri", 11, 400, false, false, false};
-    const std::wstring calibriFace = faceOf(painter.controlFont(calibri));
-    if (installed.has(L"Calibri")) {
-        EXPECT_EQ(calibriFace, L"Calibri");
-    } else {
-        ASSERT_TRUE(installed.has(L"Carlito"));
-        EXPECT_EQ(calibriFace, L"Carlito");
-    }
+    // Calibri, or where it is not installed its stand-in Carlito, which is.
+    const std::wstring calibri =
+        faceOf(painter.controlFont(Font{"Calibri", 11, 400, false, false, false}));
+    EXPECT_EQ(calibri, installed.has(L"Calibri") ? L"Calibri" : L"Carlito");
+    EXPECT_TRUE(installed.has(calibri));
     // Segoe UI, or a stand-in that is installed (never the font mapper's
     // own guess).
     EXPECT_TRUE(installed.has(faceOf(painter.controlFont(kCaptionFont))));

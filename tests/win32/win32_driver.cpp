@@ -3,13 +3,14 @@
 // real windows and handled by the program's own message handling.
 #include "conformance/desktop_driver.h"
 
-#include "platform/win32/controls/child_control.h"
 #include "platform/win32/pixels.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_desktop.h"
 
 #include "platform/container.h"
 #include "platform/frame.h"
+
+#include "window_of.h"
 
 #include <windows.h>
 
@@ -19,8 +20,8 @@
 namespace tavrin::conformance {
 namespace {
 
-using win32::ChildControl;
 using win32::Win32Desktop;
+using win32::windowOf;
 
 // How often the driver looks at an open message box.
 constexpr UINT kMessageBoxPollMs = 10;
@@ -29,18 +30,13 @@ constexpr LPARAM kKeyDown = 1;
 constexpr LPARAM kKeyUp = 1 | (1LL << 30) | (1LL << 31);
 constexpr LPARAM kAltDown = 1 | (1LL << 29);
 
-HWND windowOf(const Control& c) {
-    auto* peer = dynamic_cast<ChildControl*>(c.peer());
-    return peer ? peer->window() : nullptr;
-}
-
 HWND containerWindow(const Control& c) {
     const Container* parent = c.parent();
     if (!parent)
         return nullptr;
     if (auto* frame = dynamic_cast<const Frame*>(parent))
         return windowOf(*frame);
-    return reinterpret_cast<HWND>(static_cast<const Form*>(parent)->hWnd());
+    return windowOf(*static_cast<const Form*>(parent));
 }
 
 // Where a click on the control goes, and at which point of that window.
@@ -106,7 +102,7 @@ class Win32Driver : public DesktopDriver {
     }
     void clickCloseBox(Form& target) override {
         // What the close box sends once the button comes up over it.
-        PostMessageW(reinterpret_cast<HWND>(target.hWnd()), WM_SYSCOMMAND, SC_CLOSE, 0);
+        PostMessageW(windowOf(target), WM_SYSCOMMAND, SC_CLOSE, 0);
         pump();
     }
 
@@ -129,7 +125,7 @@ class Win32Driver : public DesktopDriver {
     void press(Form& form, Key key) override {
         HWND window = GetFocus();
         if (!window)
-            window = reinterpret_cast<HWND>(form.hWnd());
+            window = windowOf(form);
         if (key == Key::AltF4) {
             PostMessageW(window, WM_SYSKEYDOWN, VK_F4, kAltDown);
             return pump();

@@ -9,11 +9,11 @@
 #include "platform/label.h"
 #include "platform/text_box.h"
 #include "platform/timer.h"
-#include "platform/win32/controls/child_control.h"
 #include "platform/win32/handles.h"
 
 #include "conformance/desktop_driver.h"
 #include "user_window.h"
+#include "window_of.h"
 
 #include <gtest/gtest.h>
 
@@ -25,10 +25,6 @@
 
 namespace tavrin::win32 {
 namespace {
-
-HWND windowOf(const Form& form) {
-    return reinterpret_cast<HWND>(form.hWnd());
-}
 
 // A form with two overlapping labels over its surface and a timer; it
 // writes down the events it gets.
@@ -191,7 +187,7 @@ class BorderedForm : public Form {
 };
 
 RECT placeOf(const Control& c) {
-    HWND child = dynamic_cast<ChildControl*>(c.peer())->window();
+    HWND child = windowOf(c);
     RECT r;
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
