@@ -14,8 +14,7 @@ class ListBox : public Control {
 
     // The item ends before its first NUL, as the list box's window keeps it.
     void addItem(std::string item) {
-        if (const std::size_t nul = item.find('\0'); nul != std::string::npos)
-            item.resize(nul);
+        item.resize(untilNul(item).size());
         items_.push_back(std::move(item));
         notify(Prop::Items);
     }
