@@ -74,7 +74,7 @@ TEST_F(ConfigTest, ADamagedValueCostsOnlyItsOwnEditor) {
                        {19, "x"},
                        {22, "J"},
                        {27, "2"},
-                       {28, "230"}});
+                       {28, "250"}});
     frmConfig& c = openConfig();
     EXPECT_EQ(c.lblFolder[2].foreColor(), rgb(224, 224, 224)) << "the design's colour stays";
     EXPECT_EQ(c.lblFolder[3].foreColor(), rgb(224, 224, 224));
@@ -84,7 +84,7 @@ TEST_F(ConfigTest, ADamagedValueCostsOnlyItsOwnEditor) {
     EXPECT_EQ(c.txtNombre[0].foreColor(), rgb(125, 125, 125));
     EXPECT_EQ(c.lblFolder[2].text(), "J");
     EXPECT_EQ(c.chkLeft.value(), 0);
-    EXPECT_EQ(c.cboGlass.listIndex(), 2);
+    EXPECT_EQ(c.cboGlass.listIndex(), 0);
     // Greyed, which only a stored value gives: the layout stays full, and
     // the user's click makes it plainly checked.
     EXPECT_EQ(c.chkTotal.value(), 2);

@@ -34,7 +34,8 @@ TEST_F(BarTest, AFailedWriteLeavesTheOldFileAndSaysSoOnce) {
     EXPECT_EQ(fileBytes(), old);
     EXPECT_EQ(settings(), kept);
     EXPECT_EQ(desk.files().list("C:\\Program Files"), std::vector<std::string>{"Norvane.txt"});
-    EXPECT_FALSE(desk.files().exists(perUserFile()));
+    // Only a refused file goes to the per-user copy: not even its folders are made.
+    EXPECT_FALSE(desk.files().isFolder("C:\\Users\\invitado\\AppData\\Local\\VirtualStore"));
 
     desk.failWritesAfter(std::nullopt);
     program.module1.eSave();
