@@ -20,23 +20,13 @@ TEST_F(BarTest, WithoutAFileTheDefaultsStandAndTheBarSitsAtTheRight) {
     EXPECT_TRUE(bar.tmrMouse.running() && bar.tmrWait.running());
     EXPECT_FALSE(bar.tmrQuit.running() || bar.tmrOpen.running());
     EXPECT_TRUE(desk.windowOf(bar)->visible);
+    EXPECT_TRUE(desk.windowOf(bar)->topmost);
 
     // A user name that cannot be had leaves the blanks.
     desk.setUserName(std::nullopt);
     loadBar();
     EXPECT_EQ(settings().ShortcutFolder[4].text(),
               "C:\\Users\\" + std::string(260, ' ') + "\\Music");
-}
-
-TEST_F(BarTest, TheBarGoesOnTopAtItsFirstShowAndAtEveryChangeOfSize) {
-    frmSide& bar = program.form<frmSide>();
-    EXPECT_EQ(desk.windowOf(bar)->setWindowPosCalls, 0) << "the load's own sizing comes first";
-    bar.show();
-    EXPECT_TRUE(desk.windowOf(bar)->topmost);
-    EXPECT_EQ(desk.windowOf(bar)->setWindowPosCalls, 1);
-    bar.setWidth(1590);
-    bar.setLeft(0); // a move alone is no change of size
-    EXPECT_EQ(desk.windowOf(bar)->setWindowPosCalls, 2);
 }
 
 TEST_F(BarTest, AFullFileIsReadAndAppliedToTheTiles) {

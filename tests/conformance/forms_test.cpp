@@ -139,11 +139,6 @@ TEST_F(FormConformance, ABorderedFormShownAgainWhileOpenKeepsItsWindowAndTakesTh
     EXPECT_EQ(loads, 2) << "the first form is not loaded again";
 }
 
-TEST_F(FormConformance, TheSystemWindowColourIsWhiteInTheDefaultScheme) {
-    // What a drop-down list goes back to once its warning colour ends.
-    EXPECT_EQ(ws.windowColor(), rgb(255, 255, 255));
-}
-
 TEST_F(FormConformance, AutoSizedLabelsFitTheirText) {
     ProbeForm& form = open();
     Label& label = form.label;

@@ -280,38 +280,6 @@ TEST(TextPainter, ControlTextRoundTripsEveryWingdingsCodeAndFallsBackWhereItMust
     EXPECT_NE(faceOf(painter.controlFont(kGlyphFont)), L"Wingdings");
 }
 
-TEST(FontCatalog, InstalledFontsOrTheirStandInsAreChosen) {
-    const FontCatalog installed = FontCatalog::installed();
-    TextPainter painter;
-    // Calibri, or where it is not installed its stand-in Carlito, which is.
-    const std::wstring calibri =
-        faceOf(painter.controlFont(Font{"Calibri", 11, 400, false, false, false}));
-    EXPECT_EQ(calibri, installed.has(L"Calibri") ? L"Calibri" : L"Carlito");
-    EXPECT_TRUE(installed.has(calibri));
-    // Segoe UI, or a stand-in that is installed (never the font mapper's
-    // own guess).
-    EXPECT_TRUE(installed.has(faceOf(painter.controlFont(kCaptionFont))));
-
-    const FontCatalog wineLike({L"Liberation Sans", L"DejaVu Sans", L"Carlito", L"Symbola"});
-    EXPECT_EQ(wineLike.textFace(L"Calibri", 400, false).face, L"Carlito");
-    EXPECT_EQ(wineLike.textFace(L"Segoe UI", 700, false).face, L"Liberation Sans");
-    EXPECT_EQ(wineLike.textFace(L"Segoe UI", 700, false).weight, 700);
-    const FaceChoice light = wineLike.textFace(L"Segoe UI Light", 400, false);
-    EXPECT_EQ(light.face, L"Liberation Sans");
-    EXPECT_EQ(light.weight, 300);
-    EXPECT_TRUE(wineLike.textFace(L"Wingdings", 700, true).face.empty());
-    EXPECT_EQ(wineLike.glyphFallbacks(), std::vector<std::wstring>({L"Symbola", L"DejaVu Sans"}));
-
-    const FontCatalog windowsLike(
-        {L"segoe ui", L"Segoe UI Light", L"Calibri", L"Wingdings", L"Segoe UI Symbol", L"Selawik"});
-    EXPECT_EQ(windowsLike.textFace(L"Segoe UI", 400, false).face, L"Segoe UI");
-    EXPECT_EQ(windowsLike.textFace(L"Wingdings", 700, true).face, L"Wingdings");
-    EXPECT_EQ(windowsLike.glyphFallbacks().front(), L"Segoe UI Symbol");
-    // A font the program names that nothing stands in for goes to the
-    // font mapper as named.
-    EXPECT_EQ(windowsLike.textFace(L"Courier New", 400, false).face, L"Courier New");
-}
-
 // A Wingdings that has some glyphs and lacks others, like Wine's own: each
 // character is drawn from Wingdings where it has the glyph and from the
 // fallback where it does not.
@@ -352,48 +320,6 @@ TEST(FontChooser, EachSymbolFallsBackOnItsOwn) {
         EXPECT_FALSE(cache.hasGlyph(wingdings, U'0'));
         EXPECT_TRUE(cache.hasGlyph(wingdings, U'n')); // the black square
     }
-}
-
-// Glyph lookup tells a font's own glyphs from its missing-glyph box, in the
-// Basic Multilingual Plane and beyond it.
-TEST(FontCache, KnowsWhichCharactersAFontHas) {
-    const FontCatalog installed = FontCatalog::installed();
-    ASSERT_FALSE(installed.glyphFallbacks().empty());
-    FontCache cache;
-    const FaceChoice sans = installed.textFace(L"Segoe UI", 400, false);
-    HFONT text = cache.font(FontRequest{sans.face, -15, sans.weight});
-    HFONT symbols = cache.font(FontRequest{installed.glyphFallbacks().front(), -15, 400});
-    EXPECT_TRUE(cache.hasGlyph(text, U'A'));
-    EXPECT_TRUE(cache.hasGlyph(text, U'\u00E1'));
-    EXPECT_FALSE(cache.hasGlyph(text, U'\uE000'));
-    EXPECT_FALSE(cache.hasGlyph(text, U'\U0001F5C0'));
-    EXPECT_FALSE(cache.hasGlyph(symbols, U'\U0010FFFD'));
-    EXPECT_TRUE(cache.hasGlyph(symbols, U'\U0001F5C0'));
-    EXPECT_TRUE(cache.hasGlyph(symbols, U'\u2702'));
-    // A font of another size is another font.
-    EXPECT_NE(cache.font(FontRequest{sans.face, -16, sans.weight}), text);
-    EXPECT_EQ(cache.font(FontRequest{sans.face, -15, sans.weight}), text);
-}
-
-TEST(WingdingsCodes, ProgramCharactersPrivateUseAndEquivalentsAgree) {
-    const WingdingsCodes codes;
-    // Both ways for every code below; here the symbol font's private use
-    // area, and a byte that differs between Windows-1252 and Latin-1.
-    EXPECT_EQ(codes.codeOf(0xF030), '0');
-    EXPECT_EQ(codes.characterOf(0x80), U'\u20AC'); // the settings file's byte, read as 1252
-    EXPECT_EQ(codes.codeOf(U'\u0101'), -1);        // not a Windows-1252 character
-    EXPECT_EQ(unicodeFromWingdings('0'), U'\U0001F5C0');
-    EXPECT_EQ(unicodeFromWingdings('1'), U'\U0001F5C1');
-    EXPECT_EQ(unicodeFromWingdings(255), 0u);
-    for (int code = kFirstWingdingsCode; code <= kLastWingdingsCode; ++code) {
-        EXPECT_EQ(codes.codeOf(codes.characterOf(code)), code);
-        if (unicodeFromWingdings(code) != 0) {
-            EXPECT_EQ(wingdingsFromUnicode(unicodeFromWingdings(code)), code);
-        }
-    }
-    EXPECT_EQ(fontHeightFromPoints(11.25), -15);
-    EXPECT_EQ(fontHeightFromPoints(45), -60);
-    EXPECT_EQ(fontHeightFromPoints(8.25), -11);
 }
 
 } // namespace

@@ -33,7 +33,6 @@ struct WindowRecord {
     long exStyle = 0;
     std::optional<std::uint8_t> alpha; // set by SetLayeredWindowAttributes
     bool topmost = false;
-    int setWindowPosCalls = 0;
     // Times a bordered form came to the front with the focus.
     int activations = 0;
 };

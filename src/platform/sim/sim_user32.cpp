@@ -83,7 +83,6 @@ bool SimDesktop::setWindowPos(WindowHandle window, WindowHandle insertAfter, int
     auto it = windows_.find(window);
     if (it == windows_.end() || !it->second.alive)
         return false;
-    ++it->second.setWindowPosCalls;
     if (insertAfter == kHwndTopmost)
         it->second.topmost = true;
     return true;

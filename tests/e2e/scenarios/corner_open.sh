@@ -1,18 +1,15 @@
 # Real input on the hot corners: the cursor resting 500 ms on a corner
-# pixel of the bar's edge opens the bar (106 px wide, fading in by 10 every
-# 10 ms to 241 with the default GlassAlpha of 240) and brings the clock
+# pixel of the bar's edge opens the bar (106 px wide) and brings the clock
 # panel; moving the cursor off the bar collapses it 100 ms later and the
-# panel goes.
+# panel goes. At the left edge, a bar the settings file puts there. (The
+# fade's steps are the native tests'; the windows' opacity, colours and
+# painting, the Win32 tests'.)
 
 # The dwell, the fade and Wine's timers on a loaded machine.
 OPEN_SECONDS=10
 # The collapse is at once, but Wine may take a couple of seconds to destroy
 # the panel's window.
 CLOSE_SECONDS=10
-# Wine publishes a layered window's alpha as _NET_WM_WINDOW_OPACITY, alpha
-# / 255 of 0xFFFFFFFF: 241 and 1 give these.
-OPACITY_OPEN=4059165169
-OPACITY_COLLAPSED=16843009
 # The clock panel's left beside a bar at the left edge: the screen width
 # less the panel's 7470 twips and a margin of 780 twips.
 CLOCK_PANEL_LEFT_BESIDE_LEFT_BAR=$((SCREEN_WIDTH - CLOCK_PANEL_WIDTH - 52))
@@ -50,71 +47,35 @@ leave_bar_and_expect_collapse() {
         wait_until "$CLOSE_SECONDS" clock_panel_gone || { show_program_windows; return 1; }
 }
 
-# opacity_reaches ID VALUE WHAT
-opacity_reaches() {
-    if ! expect "$3: _NET_WM_WINDOW_OPACITY reaches $2" wait_until "$OPEN_SECONDS" window_opacity_is "$1" "$2"; then
-        echo "  it is '$(window_opacity "$1")'"
-        return 1
-    fi
-}
-
 scenario_corner_open_right() {
-    local shot="$SHOTS/corner_open_right.png"
     local x=$BAR_LEFT_AT_RIGHT_EDGE panel_x=$CLOCK_PANEL_LEFT_BESIDE_RIGHT_BAR
     remove_settings_file
     program_start "$LOGS/corner_open_right.log"
     wait_for_collapsed_bar "$x" || return 1
     expect "the clock panel is not there while the bar is collapsed" \
         wait_until "$CLOSE_SECONDS" clock_panel_gone || return 1
-
     open_bar_by_corner "$x" $((SCREEN_WIDTH - 1)) 0 || return 1
     expect "the clock panel stands at ($panel_x, $CLOCK_PANEL_TOP), $CLOCK_PANEL_WIDTH x $CLOCK_PANEL_HEIGHT px" \
         wait_until "$OPEN_SECONDS" clock_panel_at "$panel_x" || { show_program_windows; return 1; }
-    local bar panel
-    bar=$(program_window_with "$x" "$BAR_TOP" "$BAR_OPEN_WIDTH" "$BAR_HEIGHT")
-    panel=$(program_window_with "$panel_x" "$CLOCK_PANEL_TOP" "$CLOCK_PANEL_WIDTH" "$CLOCK_PANEL_HEIGHT")
-    opacity_reaches "$bar" "$OPACITY_OPEN" "the bar's window" || return 1
-    opacity_reaches "$panel" "$OPACITY_OPEN" "the panel's window" || return 1
-    expect "the bar's opacity stays there (the fade stops at 241)" \
-        holds_for 10 window_opacity_is "$bar" "$OPACITY_OPEN" || return 1
-
-    screenshot "$shot" || return 1
-    local back=${BAR_BACK_COLOUR[*]}
-    # The bar's top rows, above its tiles, are its back colour.
-    expect "the screenshot shows the open bar's top rows in RGB(${back// /,})" \
-        test "$(colour_count "$shot" "$x" 0 "$BAR_OPEN_WIDTH" "$BAR_TILES_TOP" "${BAR_BACK_COLOUR[@]}")" \
-        -eq $((BAR_OPEN_WIDTH * BAR_TILES_TOP)) || return 1
-    expect "and white glyph pixels on its tiles" \
-        test "$(colour_count "$shot" "$x" "$BAR_TILES_TOP" "$BAR_OPEN_WIDTH" 600 255 255 255)" -ge 200 || return 1
-    expect "the panel shows its back colour with the time in white over it" \
-        panel_painted "$shot" "$panel_x" || return 1
-
-    leave_bar_and_expect_collapse "$x" || return 1
-    bar=$(program_window_with "$x" "$BAR_TOP" "$BAR_COLLAPSED_WIDTH" "$BAR_HEIGHT")
-    opacity_reaches "$bar" "$OPACITY_COLLAPSED" "the collapsed bar's window"
-}
-
-# panel_painted FILE LEFT: most of the panel is the bar's back colour and
-# its digits are white.
-panel_painted() {
-    local area=$((CLOCK_PANEL_WIDTH * CLOCK_PANEL_HEIGHT))
-    local back white
-    back=$(colour_count "$1" "$2" "$CLOCK_PANEL_TOP" "$CLOCK_PANEL_WIDTH" "$CLOCK_PANEL_HEIGHT" "${BAR_BACK_COLOUR[@]}")
-    white=$(colour_count "$1" "$2" "$CLOCK_PANEL_TOP" "$CLOCK_PANEL_WIDTH" "$CLOCK_PANEL_HEIGHT" 255 255 255)
-    echo "  panel: $back of $area pixels in the back colour, $white white"
-    [ "$back" -ge $((area / 2)) ] && [ "$white" -ge 300 ]
+    screenshot "$SHOTS/corner_open_right.png" || return 1
+    leave_bar_and_expect_collapse "$x"
 }
 
 scenario_corner_open_left() {
     local x=$BAR_LEFT_AT_LEFT_EDGE panel_x=$CLOCK_PANEL_LEFT_BESIDE_LEFT_BAR
+    local kept="$LOGS/corner_open_left-settings.txt"
     write_settings_file 1
+    cp "$(settings_file)" "$kept"
     program_start "$LOGS/corner_open_left.log"
     wait_for_collapsed_bar --all "$x" || return 1
+    expect "no bar stands at the right edge" no_bar_at_right || return 1
     open_bar_by_corner "$x" 0 $((SCREEN_HEIGHT - 1)) || return 1
     expect "the clock panel stands at ($panel_x, $CLOCK_PANEL_TOP), $CLOCK_PANEL_WIDTH x $CLOCK_PANEL_HEIGHT px" \
         wait_until "$OPEN_SECONDS" clock_panel_at "$panel_x" || { show_program_windows; return 1; }
     screenshot "$SHOTS/corner_open_left.png"
-    leave_bar_and_expect_collapse "$x"
+    leave_bar_and_expect_collapse "$x" || return 1
+    wine_stop_all
+    expect "the settings file is unchanged byte for byte" cmp "$kept" "$(settings_file)"
 }
 
 # A return to the corner: the cursor rests on the corner pixel for

@@ -2,10 +2,9 @@
 # tile, it takes a new caption for a tile, a glyph colour from the palette,
 # a translucency level from its list and the left side; "GUARDAR" writes
 # exactly those values to the settings file and brings the bar anew at the
-# left edge, showing them. The bar's first tile opens C:\ in a window of
-# the shell's, "Acerca" the shell's About box. Closed without saving, the
-# window drops an edit; opened again it shows the saved values, and saving
-# again without edits writes the same file anew.
+# left edge. The bar's first tile opens C:\ in a window of the shell's,
+# "Acerca" the shell's About box. (How the window and the bar look, their
+# colours and opacity, the Win32 tests read from the real windows.)
 
 SETTINGS_WINDOW_TITLE='^Tavrin \| Configuración:$'
 # With no window manager on the virtual screen nothing draws a frame: the
@@ -23,14 +22,11 @@ SHELL_SECONDS=30
 # Points in the settings window's client area, in pixels (twips / 15).
 # Row i's boxes are 26 px high and stand 32 px apart from y 32: so their
 # middles lie at y 45 + 32 i. The name box spans x 8-145, the glyph box
-# x 144-177, the folder box x 184-665. A box's text is read inside its
-# border, 3 px wide.
+# x 144-177.
 ROW_FIRST_MIDDLE=45
 ROW_PITCH=32
-ROW_HEIGHT=26
 NAME_BOX=(8 137)
 GLYPH_BOX=(144 33)
-BOX_BORDER=3
 # The palette lies over the clicked row's folder box: swatch j spans x
 # 184 + 24 j, 25 px wide.
 SWATCH_FIRST_MIDDLE=196
@@ -59,35 +55,22 @@ GLASS_ITEM=2
 GLASS_SETTING=230
 GLASS_LINE=28
 LEFT_SIDE_LINE=19
-# The fade-in goes 1, 11, 21, ... and stops at the first value at or
-# above 230: Wine publishes 231 / 255 of 0xFFFFFFFF.
-OPACITY_AT_230=$((231 * 0x01010101))
-# The edit made and then dropped by closing the window.
-DROPPED_ROW=0
-DROPPED_CAPTION=Borrador
-
 # The open bar, 106 px wide: the middle of its width at either edge. Tile
-# i's glyph face spans y 35 + 100 i to 135 + 100 i; its caption, which
-# opens nothing when clicked, lies over the face from 64 px down, 25 px
-# high. Clicks go 30 px down the face; the caption is read with a margin.
+# i's glyph face spans y 35 + 100 i to 135 + 100 i; clicks go 30 px down
+# the face, above its caption.
 BAR_MIDDLE_AT_LEFT=50
 BAR_MIDDLE_AT_RIGHT=1313
 TILE_FIRST_TOP=35
 TILE_PITCH=100
-TILE_GLYPH_HEIGHT=64
 TILE_CLICK_DOWN=30
-TILE_CAPTION_TOP=60
-TILE_CAPTION_HEIGHT=30
 SETTINGS_TILE=6
 FOLDER_TILE=0
 # Tile 0 opens C:\; Wine's shell names its window after the drive.
 FOLDER_WINDOW_CLASS='^explorer\.exe$'
 FOLDER_WINDOW_TITLE='\(C:\)$'
 # Wine's About box, in the regional settings' language, in the program's
-# own process; the maker's name stands under the program's. (Wine sizes
-# that text for one line, so the version line below it is cut off.)
+# own process.
 ABOUT_WINDOW_TITLE='^Acerca de Tavrin$'
-ABOUT_TEXT=Quenfold
 
 SETTINGS_WINDOW_ORIGIN=()
 
@@ -131,44 +114,10 @@ row_middle() {
     echo $((ROW_FIRST_MIDDLE + ROW_PITCH * $1))
 }
 
-# box_rectangle BOX ROW: the screen rectangle "LEFT TOP WIDTH HEIGHT" of a
-# row's name or glyph box (BOX is the name of its array), inside its border.
-box_rectangle() {
-    local -n box=$1
-    local origin
-    read -ra origin <<<"$(in_settings "${box[0]}" $(($(row_middle "$2") - ROW_HEIGHT / 2)))"
-    echo $((origin[0] + BOX_BORDER)) $((origin[1] + BOX_BORDER)) \
-        $((box[1] - 2 * BOX_BORDER)) $((ROW_HEIGHT - 2 * BOX_BORDER))
-}
-
 # click_box BOX ROW: a click in the middle of a row's name or glyph box.
 click_box() {
     local -n box=$1
     click_in_settings $((box[0] + box[1] / 2)) "$(row_middle "$2")"
-}
-
-# name_box_reads FILE ROW WORD: a fresh screenshot shows WORD in the row's
-# name box, with nothing else beside it but the caret. A screenshot that
-# catches the blinking caret at either end of the text reads it as l, I or
-# |, glued to the word.
-name_box_reads() {
-    local box
-    read -ra box <<<"$(box_rectangle NAME_BOX "$2")"
-    screen_shows_text "$1" "${box[@]}" "$(whole_word "[lI|]?$3[lI|]?")"
-}
-
-# whole_word WORD: a regular expression of WORD with no letter or digit
-# beside it.
-whole_word() {
-    echo "(^|[^[:alnum:]])$1([^[:alnum:]]|\$)"
-}
-
-# glyph_box_coloured FILE ROW: a fresh screenshot shows the row's glyph in
-# the swatch's colour.
-glyph_box_coloured() {
-    local box
-    read -ra box <<<"$(box_rectangle GLYPH_BOX "$2")"
-    screenshot "$1" && [ "$(colour_count "$1" "${box[@]}" "${SWATCH_RGB[@]}")" -ge 10 ]
 }
 
 # palette_open_over ROW FILE: a fresh screenshot shows the swatch's colour
@@ -228,17 +177,6 @@ show_settings_difference() {
         <(iconv -f CP1252 -t UTF-8 "$(settings_file)" 2>/dev/null | cat -A) | sed 's/^/    /'
 }
 
-# file_identity FILE: its inode and modification time; a file written anew
-# and put in place of the old one changes both.
-file_identity() {
-    stat -c '%i %y' "$1" 2>/dev/null
-}
-
-# settings_file_rewritten IDENTITY EXPECTED
-settings_file_rewritten() {
-    [ "$(file_identity "$(settings_file)")" != "$1" ] && settings_file_is "$2"
-}
-
 # The tiles of the bar.
 tile_top() {
     echo $((TILE_FIRST_TOP + TILE_PITCH * $1))
@@ -247,14 +185,6 @@ tile_top() {
 # click_tile MIDDLE TILE: a click on the tile's glyph face.
 click_tile() {
     click_at "$1" $(($(tile_top "$2") + TILE_CLICK_DOWN))
-}
-
-# tile_caption_reads FILE LEFT TILE REGEX: the screenshot shows REGEX in
-# the caption of the tile of the open bar at LEFT.
-tile_caption_reads() {
-    local left=$(($2 < 0 ? 0 : $2))
-    screen_text "$1" "$left" $(($(tile_top "$3") + TILE_CAPTION_TOP)) $((BAR_OPEN_WIDTH + $2 - left)) \
-        "$TILE_CAPTION_HEIGHT" | grep -Eq -- "$4"
 }
 
 # open_settings_from_bar LEFT CORNER_X CORNER_Y MIDDLE: opens the bar at
@@ -270,15 +200,10 @@ edit_and_save() {
     local expected=$1
     local shot="$SHOTS/settings_window-edited.png"
     click_box NAME_BOX "$CAPTION_ROW" && replace_text "$NEW_CAPTION" || return 1
-    expect "the caption typed over row $CAPTION_ROW's name shows there" \
-        wait_until "$WINDOW_SECONDS" name_box_reads "$shot" "$CAPTION_ROW" "$NEW_CAPTION" || return 1
-
     click_box GLYPH_BOX "$CAPTION_ROW" || return 1
     expect "a click on row $CAPTION_ROW's glyph opens the palette over its folder" \
         wait_until "$WINDOW_SECONDS" palette_open_over "$CAPTION_ROW" "$shot" || return 1
     click_in_settings $((SWATCH_FIRST_MIDDLE + SWATCH_PITCH * SWATCH)) "$(row_middle "$CAPTION_ROW")" || return 1
-    expect "a click on swatch $SWATCH colours the glyph RGB(${SWATCH_RGB[*]})" \
-        wait_until "$WINDOW_SECONDS" glyph_box_coloured "$shot" "$CAPTION_ROW" || return 1
 
     pick_glass_level "$GLASS_ITEM" || return 1
     click_in_settings "$LEFT_SIDE_BOX_X" "$TOOLS_MIDDLE_Y" || return 1
@@ -289,28 +214,12 @@ edit_and_save() {
         wait_until "$SAVE_SECONDS" settings_file_is "$expected" || { show_settings_difference "$expected"; return 1; }
 }
 
-# No X window of the program, mapped or not, is a bar at the right edge.
-no_bar_at_right() {
-    ! program_windows --all | grep -q "^$BAR_LEFT_AT_RIGHT_EDGE $BAR_TOP .* $BAR_HEIGHT\$"
-}
-
 # The second: the new bar at the left.
 check_new_bar() {
-    local shot="$SHOTS/settings_window-bar-left.png"
     expect "the bar at the right edge is gone" wait_until "$SAVE_SECONDS" no_bar_at_right || return 1
     expect "a new bar stands collapsed at the left edge" \
         wait_for_collapsed_bar --all "$BAR_LEFT_AT_LEFT_EDGE" || return 1
-    open_bar_by_corner "$BAR_LEFT_AT_LEFT_EDGE" 0 $((SCREEN_HEIGHT - 1)) || return 1
-    local bar
-    bar=$(program_window_with "$BAR_LEFT_AT_LEFT_EDGE" "$BAR_TOP" "$BAR_OPEN_WIDTH" "$BAR_HEIGHT")
-    opacity_reaches "$bar" "$OPACITY_AT_230" "the bar's window, with opacity 230" || return 1
-    expect "and stays there" holds_for 10 window_opacity_is "$bar" "$OPACITY_AT_230" || return 1
-    screenshot "$shot" || return 1
-    expect "tile $CAPTION_ROW's glyph is drawn in RGB(${SWATCH_RGB[*]})" \
-        test "$(colour_count "$shot" 0 "$(tile_top "$CAPTION_ROW")" $((BAR_OPEN_WIDTH + BAR_LEFT_AT_LEFT_EDGE)) \
-            "$TILE_GLYPH_HEIGHT" "${SWATCH_RGB[@]}")" -ge 200 || return 1
-    expect "its caption reads \"$NEW_CAPTION\"" \
-        tile_caption_reads "$shot" "$BAR_LEFT_AT_LEFT_EDGE" "$CAPTION_ROW" "$(whole_word "$NEW_CAPTION")"
+    open_bar_by_corner "$BAR_LEFT_AT_LEFT_EDGE" 0 $((SCREEN_HEIGHT - 1))
 }
 
 # The third: a folder tile, then the About box.
@@ -331,41 +240,11 @@ check_shell_windows() {
     click_in_settings "${ABOUT_HEADING[@]}" || return 1
     expect "\"Acerca\" opens the About box \"Acerca de Tavrin\", a window of the program's process" \
         wait_until "$WINDOW_SECONDS" window_shown "$PROGRAM_WINDOW_CLASS" "$ABOUT_WINDOW_TITLE" || return 1
-    local about
-    read -ra about <<<"$(window_geometry "$(mapped_window "$PROGRAM_WINDOW_CLASS" "$ABOUT_WINDOW_TITLE")")"
-    expect "it names the maker, \"$ABOUT_TEXT\"" \
-        wait_until "$WINDOW_SECONDS" screen_shows_text "$shot" "${about[@]}" "$ABOUT_TEXT" || return 1
+    screenshot "$shot" || return 1
     # Its default button, "Aceptar", takes Enter.
     xdotool key Return || return 1
     expect "Enter closes it" \
         wait_until "$WINDOW_SECONDS" window_gone "$PROGRAM_WINDOW_CLASS" "$ABOUT_WINDOW_TITLE"
-}
-
-# The last: an edit dropped by closing, the saved values shown again.
-close_and_open_again() {
-    local expected=$1
-    local shot="$SHOTS/settings_window-dropped-edit.png"
-    click_box NAME_BOX "$DROPPED_ROW" && replace_text "$DROPPED_CAPTION" || return 1
-    expect "\"$DROPPED_CAPTION\" typed over row $DROPPED_ROW's name shows there" \
-        wait_until "$WINDOW_SECONDS" name_box_reads "$shot" "$DROPPED_ROW" "$DROPPED_CAPTION" || return 1
-    # No frame, so no close box on the screen: Alt+F4 is the same command.
-    xdotool key alt+F4 || return 1
-    expect "Alt+F4 closes the settings window" wait_until "$WINDOW_SECONDS" settings_window_gone || return 1
-    expect "the program runs on" program_running || return 1
-
-    open_settings_from_bar "$BAR_LEFT_AT_LEFT_EDGE" 0 0 "$BAR_MIDDLE_AT_LEFT" || return 1
-    shot="$SHOTS/settings_window-opened-again.png"
-    expect "opened again, row $DROPPED_ROW's name reads \"Equipo\" again" \
-        wait_until "$WINDOW_SECONDS" name_box_reads "$shot" "$DROPPED_ROW" Equipo || return 1
-    expect "row $CAPTION_ROW's reads \"$NEW_CAPTION\"" name_box_reads "$shot" "$CAPTION_ROW" "$NEW_CAPTION" || return 1
-    expect "and its glyph is RGB(${SWATCH_RGB[*]})" glyph_box_coloured "$shot" "$CAPTION_ROW" || return 1
-
-    local before
-    before=$(file_identity "$(settings_file)")
-    click_in_settings "$SAVE_BUTTON_X" "$TOOLS_MIDDLE_Y" || return 1
-    expect "\"GUARDAR\" with no edits writes the file anew, byte for byte the same" \
-        wait_until "$SAVE_SECONDS" settings_file_rewritten "$before" "$expected" ||
-        { show_settings_difference "$expected"; return 1; }
 }
 
 scenario_settings_window() {
@@ -379,6 +258,5 @@ scenario_settings_window() {
 
     edit_and_save "$expected" || return 1
     check_new_bar || return 1
-    check_shell_windows || return 1
-    close_and_open_again "$expected"
+    check_shell_windows
 }

@@ -41,5 +41,7 @@ scenario_splash() {
     expect "then the bar is shown and the splash is gone" \
         wait_until "$PROGRAM_START_SECONDS" bar_shown_without_splash || return 1
     expect "the bar stands collapsed at the right edge" \
-        wait_for_collapsed_bar "$BAR_LEFT_AT_RIGHT_EDGE"
+        wait_for_collapsed_bar "$BAR_LEFT_AT_RIGHT_EDGE" || return 1
+    wine_stop_all
+    expect "no settings file was written" test ! -e "$(settings_file)"
 }
