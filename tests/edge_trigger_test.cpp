@@ -121,6 +121,23 @@ TEST_F(EdgeTest, LeavingDuringTheFadeLetsItFinishThenCollapses) {
     EXPECT_TRUE(open());
     desk.advance(100);
     EXPECT_TRUE(collapsed());
+
+    // Off the corner along the edge as the dwell ends, and a poll before
+    // the first fade step (here both timers tick on the same millisecond,
+    // the fade first; Windows does not promise that order): the bar opens
+    // all the same, its poll and panel with it.
+    desk.setCursor(1365, 0);
+    for (int ms = 0; ms < 600 && !bar().tmrOpen.running(); ++ms)
+        desk.advance(1);
+    ASSERT_EQ(bar().width(), 1);
+    desk.setCursor(1365, 300);
+    bar().tmrMouse.onTimer();
+    desk.advance(400);
+    EXPECT_TRUE(open());
+    ASSERT_NE(panel(), nullptr);
+    EXPECT_TRUE(desk.windowOf(*panel())->visible);
+    rest(kMiddleX, kMiddleY, 120);
+    EXPECT_TRUE(collapsed());
 }
 
 TEST_F(EdgeTest, TheFadeEndsAtTheFirstStepNotBelowTheTargetNeverAboveTheScale) {

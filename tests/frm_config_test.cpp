@@ -190,12 +190,12 @@ TEST_F(ConfigTest, SavingWritesEveryEditorAndMakesTheBarAnew) {
     frmConfig& c = openConfig();
     const frmSide* oldBar = program.loaded<frmSide>();
     desk.pressKey(c.txtNombre[0], sim::SimDesktop::EditKey::End);
-    desk.typeText(c.txtNombre[0], "X");
+    desk.typeText(c.txtNombre[0], "XXXXXXXXXX"); // the box takes 14 characters
     desk.click(c.lblFolder[0]);
     desk.click(c.lblColor[11]);
     desk.click(c.chkLeft);
     desk.click(c.chkTotal);
-    c.txtCarpeta[5].setText("E:\\Vídeos");
+    c.txtCarpeta[5].setText("E:\\Mis\r\n\r\nVídeos"); // pasted across lines
     const std::vector<std::pair<std::string, std::string>> levels = {
         {"115", "115"}, {"2e2", "2e2"}, {"100", "255"},
         {"256", "255"}, {"", "255"},    {"luz", "255"}};
@@ -205,21 +205,24 @@ TEST_F(ConfigTest, SavingWritesEveryEditorAndMakesTheBarAnew) {
         EXPECT_EQ(savedLines().at(18), stored) << typed;
         EXPECT_EQ(c.txtLuz.text(), typed) << "the window keeps what was typed";
     }
+    EXPECT_EQ(savedLines().at(28), "245") << "no level chosen: the opacity stays";
+    desk.pickItem(c.cboGlass, 0);
+    desk.click(c.cmdSave);
     std::vector<std::string> expected = defaultLines();
-    expected[0] = "EquipoX";
-    expected[11] = "E:\\Vídeos";
+    expected[0] = "EquipoXXXXXXXX";
+    expected[11] = "E:\\Mis Vídeos"; // a run of line breaks is one space
     expected[12] = "1776568";
     expected[18] = "255";
     expected[19] = "1";
     expected[27] = "0";
-    expected[28] = "245"; // no level chosen: the opacity stays
+    expected[28] = "250"; // "Nivel 1"
     EXPECT_EQ(savedLines(), expected);
 
     frmSide* bar = program.loaded<frmSide>();
     ASSERT_NE(bar, nullptr);
     EXPECT_NE(bar, oldBar);
     EXPECT_EQ(bar->left(), -45) << "the new bar stands at the left";
-    EXPECT_EQ(bar->Labels[0].caption(), "EquipoX");
+    EXPECT_EQ(bar->Labels[0].caption(), "EquipoXXXXXXXX");
     EXPECT_EQ(program.loaded<frmConfig>(), &c);
     EXPECT_TRUE(desk.windowOf(c)->visible);
     EXPECT_EQ(desk.liveWindows(), 3) << "the bar, its panel and this window";

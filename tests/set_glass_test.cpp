@@ -28,12 +28,15 @@ TEST_F(BarTest, TheScrollBarsLevelReachesBarAndPanelAndSetGlassKeepsToClearThrou
     const WindowHandle window = bar.hWnd();
     Module1& module1 = program.module1;
     auto exStyle = [&] { return desk.window(window)->exStyle; };
+    // The layered bit joins the styles the window has.
+    constexpr long kWsExTopmost = 0x8;
+    desk.setWindowLong(window, kGwlExStyle, kWsExTopmost);
     module1.SetGlass(window, 255);
-    EXPECT_EQ(exStyle(), kWsExLayered);
+    EXPECT_EQ(exStyle(), kWsExTopmost | kWsExLayered);
     EXPECT_EQ(desk.window(window)->alpha, 255);
     // Again: still one layered bit, and the second level.
     module1.SetGlass(window, 0);
-    EXPECT_EQ(exStyle(), kWsExLayered);
+    EXPECT_EQ(exStyle(), kWsExTopmost | kWsExLayered);
     EXPECT_EQ(desk.window(window)->alpha, 0);
 
     // Outside 0..255 nothing changes; a window not layered takes no level.
