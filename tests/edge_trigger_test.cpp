@@ -122,6 +122,15 @@ TEST_F(EdgeTest, LeavingDuringTheFadeLetsItFinishThenCollapses) {
     desk.advance(100);
     EXPECT_TRUE(collapsed());
 
+    // The collapse comes in the tick after the last fade step, before the
+    // fade stops itself: the bar stays collapsed.
+    rest(1365, 0, 645);
+    rest(kMiddleX, kMiddleY, 110); // the collapse is due at 750 ms
+    EXPECT_TRUE(collapsed());
+    EXPECT_FALSE(bar().tmrOpen.running());
+    desk.advance(400);
+    EXPECT_TRUE(collapsed());
+
     // Off the corner along the edge as the dwell ends, and a poll before
     // the first fade step (here both timers tick on the same millisecond,
     // the fade first; Windows does not promise that order): the bar opens

@@ -361,8 +361,11 @@ void frmSide::tmrOpen_Timer() {
     }
 }
 
+// The collapse also ends a fade whose last step reached the target but
+// whose tick that stops it has not come yet: it would open the bar again.
 void frmSide::tmrQuit_Timer() {
     if (HScroll1.value() >= targetOpacity(module1().Settings)) {
+        tmrOpen.setEnabled(false);
         setWidth(kCollapsedWidth);
         HScroll1.setValue(kCollapsedOpacity);
     } else {

@@ -74,6 +74,13 @@ class frmSide : public Form {
     void lblButton_MouseUp(int index);
     void lblButton_Click(int index);
 
+    // Collapsed, the cursor off the hot corners, no countdown that could
+    // change what is seen: nothing can happen until the cursor reaches a
+    // hot corner or the screen changes.
+    bool canRest() const;
+    // The poll stopped, the tripwires laid on the hot corners.
+    bool resting() const { return wireTop.armed() || wireBottom.armed(); }
+
     // Reads the settings file into the settings record, then applies it.
     void eLoad();
     // Carries the settings record onto the tiles.
@@ -83,13 +90,8 @@ class frmSide : public Form {
     void design();
     // eConfig's steps, up to the first value that cannot be used.
     void configTiles();
-    // Collapsed, the cursor off the hot corners, no countdown that could
-    // change what is seen: nothing can happen until the cursor reaches a
-    // hot corner or the screen changes.
-    bool canRest() const;
     // Stops every timer and lays the tripwires on the hot corners.
     void rest();
-    bool resting() const { return wireTop.armed() || wireBottom.armed(); }
     Module1& module1();
 
     Program& program_;

@@ -329,8 +329,8 @@ void frmConfig::cboGlass_Click() {
 
 // --- Saving ---
 
-void frmConfig::cmdSave_Click() {
-    SettingsRecord& s = module1().Settings;
+SettingsRecord frmConfig::editedSettings() const {
+    SettingsRecord s = program_.module1.Settings;
     for (int i = 0; i < kShortcuts; ++i)
         s.ShortcutName[static_cast<std::size_t>(i)] = txtNombre[static_cast<std::size_t>(i)].text();
     for (int i = 0; i < kTiles; ++i)
@@ -352,6 +352,11 @@ void frmConfig::cmdSave_Click() {
     s.FullHeight = chkTotal.value();
     if (cboGlass.listIndex() >= 0)
         s.GlassAlpha = glassAlphaOf(cboGlass.listIndex());
+    return s;
+}
+
+void frmConfig::cmdSave_Click() {
+    module1().Settings = editedSettings();
     module1().eSave();
 
     // The new bar reads the file back; this window stays as it is.

@@ -52,6 +52,8 @@ class frmConfig : public Form {
     // Bar options.
     void chkTotal_Click();
     void cboGlass_Click();
+    // The settings as the editors hold them: what saving stores.
+    SettingsRecord editedSettings() const;
     // Saving: the editors into the settings, the file, and a new bar.
     void cmdSave_Click();
 
