@@ -1,29 +1,21 @@
 # The soak's random numbers: a generator of its own, seeded, so that a seed
 # gives the same input on any machine and any version of bash (whose
 # $RANDOM changed its algorithm between versions): a 32-bit linear
-# congruential generator with the constants of Numerical Recipes, of
-# which the upper bits are used.
-RNG_MULTIPLIER=1664525
-RNG_INCREMENT=1013904223
-RNG_MODULUS=4294967296
-# The low bits of such a generator repeat with short periods: these are
-# dropped.
-RNG_DROPPED_BITS=8
-
+# congruential generator with the constants of Numerical Recipes, of which
+# the upper bits are used (its low bits repeat with short periods).
 RNG_STATE=0
 # The last number drawn. Drawing sets it instead of printing it: a draw in
 # a $(...) would run in a copy of the shell and leave the sequence as it was.
 R=0
 
-# rng_seed SEED
 rng_seed() {
-    RNG_STATE=$(($1 % RNG_MODULUS))
+    RNG_STATE=$(($1 % 4294967296))
 }
 
 # rand N: R is a number from 0 to N - 1.
 rand() {
-    RNG_STATE=$(((RNG_STATE * RNG_MULTIPLIER + RNG_INCREMENT) % RNG_MODULUS))
-    R=$(((RNG_STATE >> RNG_DROPPED_BITS) % $1))
+    RNG_STATE=$(((RNG_STATE * 1664525 + 1013904223) % 4294967296))
+    R=$(((RNG_STATE >> 8) % $1))
 }
 
 # rand_between LOW HIGH: R is a number from LOW to HIGH.
@@ -38,29 +30,12 @@ chance() {
     [ "$R" -lt "$1" ]
 }
 
-# pick WORD...: PICKED is one of the words, each as likely.
+# pick WORD...: PICKED is one of the words, each as likely (a word given
+# twice, twice as likely).
 pick() {
-    rand $#
     local words=("$@")
+    rand $#
     PICKED=${words[R]}
-}
-
-# pick_weighted WORD:WEIGHT...: PICKED is one of the words, as often as its
-# weight says.
-pick_weighted() {
-    local total=0 entry
-    for entry in "$@"; do
-        total=$((total + ${entry##*:}))
-    done
-    rand "$total"
-    local at=$R
-    for entry in "$@"; do
-        at=$((at - ${entry##*:}))
-        if [ "$at" -lt 0 ]; then
-            PICKED=${entry%:*}
-            return 0
-        fi
-    done
 }
 
 # random_text LENGTH ALPHABET: TEXT is LENGTH characters drawn from ALPHABET.
