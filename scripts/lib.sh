@@ -49,7 +49,6 @@ WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-x86-64 googletest)
 WINE_PACKAGES=(wine wine64 fonts-wine fonts-liberation fonts-symbola fonts-crosextra-carlito
                fonts-dejavu-core libxrandr2 libxrender1 libxi6 libxcursor1 libxcomposite1
                libxinerama1 libxfixes3 x11-utils)
-# A virtual X server with input, screenshots and the window tree, and
-# tesseract with its Spanish data to read text on the screenshots.
+# A virtual X server with input, screenshots and the window tree.
 VIRTUAL_SCREEN_PACKAGES=(xvfb xdotool imagemagick x11-utils xserver-xorg-core xserver-xorg-video-dummy
-                         x11-xserver-utils tesseract-ocr tesseract-ocr-spa)
+                         x11-xserver-utils)

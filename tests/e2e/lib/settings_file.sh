@@ -46,3 +46,9 @@ write_settings_file() {
     mapfile -t lines < <(default_settings_lines "$1")
     write_settings_lines "$(settings_file)" "${lines[@]}"
 }
+
+# file_identity FILE: its inode and modification time; a file written anew
+# and put in place of the old one changes both.
+file_identity() {
+    stat -c '%i %y' "$1" 2>/dev/null
+}

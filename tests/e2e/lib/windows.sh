@@ -50,29 +50,6 @@ show_program_windows() {
     program_windows --all | sed 's/^/    /'
 }
 
-# program_window_with LEFT TOP WIDTH HEIGHT: the id of the program's X
-# window (mapped or not) that stands there; prints nothing when none does.
-program_window_with() {
-    local id
-    for id in $(xdotool search --class "$PROGRAM_WINDOW_CLASS" 2>/dev/null); do
-        if [ "$(window_geometry "$id")" = "$1 $2 $3 $4" ]; then
-            echo "$id"
-            return 0
-        fi
-    done
-}
-
-# window_opacity ID: the window's _NET_WM_WINDOW_OPACITY, the 32-bit figure
-# Wine publishes for a layered window's alpha; empty when it has none.
-window_opacity() {
-    xprop -id "$1" _NET_WM_WINDOW_OPACITY 2>/dev/null | sed -n 's/^_NET_WM_WINDOW_OPACITY(CARDINAL) = \([0-9]*\)$/\1/p'
-}
-
-# window_opacity_is ID VALUE
-window_opacity_is() {
-    [ "$(window_opacity "$1")" = "$2" ]
-}
-
 # mapped_window CLASS_REGEX NAME_REGEX: the id of a mapped X window whose
 # WM_CLASS matches CLASS_REGEX (xdotool's) and whose title matches
 # NAME_REGEX (a bash regular expression: anchor it to match the whole
