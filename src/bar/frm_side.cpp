@@ -25,7 +25,6 @@ constexpr Twips kTinyScreen = 9255;   // below this the settings also turn short
 constexpr Twips kCollapsedWidth = 1;
 constexpr int kUserNameBuffer = 260;
 constexpr int kCaptionDimming = 75; // captions are this much darker than the light level
-constexpr int kUnreadableAlpha = 240;
 constexpr int kCollapsedOpacity = 1;
 constexpr int kOpaque = 255;
 constexpr int kFadeStep = 10;
@@ -376,7 +375,6 @@ void frmSide::Form_DblClick() {
 
 void frmSide::eLoad() {
     WindowSystem& ws = windowSystem();
-    SettingsRecord& s = module1().Settings;
 
     std::unique_ptr<FileReader> file = openSettingsFile(ws);
     if (!file)
@@ -395,38 +393,8 @@ void frmSide::eLoad() {
         return;
     file.reset();
 
-    int line = 0;
-    for (Loose& v : s.ShortcutName)
-        v = List1.item(line++);
-    for (Loose& v : s.ShortcutFolder)
-        v = List1.item(line++);
-    for (int i = 0; i < kShortcuts; ++i)
-        s.ShortcutColor[static_cast<std::size_t>(i)] = List1.item(line++);
-    s.LightLevel = List1.item(line++);
-    s.LeftSide = List1.item(line++);
-    for (Loose& v : s.ShortcutGlyph)
-        v = List1.item(line++);
-    s.FullHeight = List1.item(line++);
-
-    // From here a line that is not a number of its type leaves the rest
-    // unread: the default opacity stands and the tiles are set up all the same.
-    const std::optional<double> alphaNumber = tryStrictNumber(List1.item(line++));
-    const std::optional<std::int16_t> alpha =
-        alphaNumber ? tryRoundToInt16(*alphaNumber) : std::nullopt;
-    const std::optional<double> colorNumber =
-        alpha ? tryStrictNumber(List1.item(line++)) : std::nullopt;
-    const std::optional<std::int32_t> color =
-        colorNumber ? tryRoundToInt32(*colorNumber) : std::nullopt;
-    if (!color) {
-        s.GlassAlpha = kUnreadableAlpha;
-        eConfig();
-        return;
-    }
-    s.GlassAlpha = *alpha;
-    s.ShortcutColor[kSettingsTile] = *color;
-    for (Loose& glyph : s.ShortcutGlyph)
-        if (glyph.text() == "&")
-            glyph = "&&";
+    // A file whose last two lines are no numbers still sets up the tiles.
+    settingsFromLines(List1.items(), module1().Settings);
     eConfig();
 }
 
