@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "app/settings_lines.h"
 #include "app/settings_location.h"
+#include "app/tiles.h"
 #include "clock/frm_date.h"
 #include "platform/window_system.h"
 
@@ -24,7 +25,6 @@ constexpr Twips kSmallScreen = 10500; // below this the bar is always short
 constexpr Twips kTinyScreen = 9255;   // below this the settings also turn short
 constexpr Twips kCollapsedWidth = 1;
 constexpr int kUserNameBuffer = 260;
-constexpr int kCaptionDimming = 75; // captions are this much darker than the light level
 constexpr int kCollapsedOpacity = 1;
 constexpr int kOpaque = 255;
 constexpr int kFadeStep = 10;
@@ -32,8 +32,6 @@ constexpr long kBarPixels = 106;      // the open bar's width on the screen
 constexpr long kLeftAwayPixels = 100; // a left bar collapses from here on
 constexpr int kPanelStartOpacity = 1;
 
-const std::array<const char*, kShortcuts> kDefaultNames = {"Equipo",   "Personal", "Documentos",
-                                                           "Imágenes", "Música",   "Videos"};
 const std::array<const char*, kShortcuts - 2> kProfileFolders = {"", "\\Documents", "\\Pictures",
                                                                  "\\Music"};
 constexpr const char* kSettingsCaption = "Configuración";
@@ -121,8 +119,8 @@ void frmSide::design() {
         face.setForeColor(kWhite);
     }
     const std::array<const char*, kTiles> captions = {
-        kDefaultNames[0], kDefaultNames[1], kDefaultNames[2], kDefaultNames[3],
-        kDefaultNames[4], kDefaultNames[5], kSettingsCaption};
+        kDefaultTileNames[0], kDefaultTileNames[1], kDefaultTileNames[2], kDefaultTileNames[3],
+        kDefaultTileNames[4], kDefaultTileNames[5], kSettingsCaption};
     for (int i = 0; i < kTiles; ++i) {
         Label& caption = Labels[static_cast<std::size_t>(i)];
         frmeBar.add(caption);
@@ -184,7 +182,8 @@ void frmSide::Form_Load() {
     const std::string profile = "C:\\Users\\" + Usuario.caption();
 
     for (int i = 0; i < kShortcuts; ++i)
-        s.ShortcutName[static_cast<std::size_t>(i)] = kDefaultNames[static_cast<std::size_t>(i)];
+        s.ShortcutName[static_cast<std::size_t>(i)] =
+            kDefaultTileNames[static_cast<std::size_t>(i)];
     s.ShortcutFolder[0] = "C:\\";
     for (std::size_t i = 0; i < kProfileFolders.size(); ++i)
         s.ShortcutFolder[i + 1] = profile + kProfileFolders[i];
