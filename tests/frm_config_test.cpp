@@ -2,6 +2,7 @@
 // editor, the light level, saving and the About box.
 #include "bar_fixture.h"
 
+#include "app/version.h"
 #include "config/frm_config.h"
 
 namespace tavrin::testing {
@@ -250,7 +251,10 @@ TEST_F(ConfigTest, AcercaOpensTheAboutBoxAndTheCloseBoxDropsTheEdits) {
     ASSERT_EQ(desk.aboutBoxes().size(), 1u);
     EXPECT_EQ(desk.aboutBoxes()[0].owner, c.hWnd());
     EXPECT_EQ(desk.aboutBoxes()[0].app, "Tavrin");
-    EXPECT_EQ(desk.aboutBoxes()[0].otherStuff, "Quenfold\r\nTavrin: Versión 3.1");
+    // The minor number without leading zeros, unlike the version record.
+    EXPECT_EQ(desk.aboutBoxes()[0].otherStuff, "Quenfold\r\nTavrin: Versión " +
+                                                   std::to_string(kVersionMajor) + "." +
+                                                   std::to_string(kVersionMinor));
 
     c.txtNombre[2].setText("Borrador");
     desk.clickCloseBox(c);

@@ -2,7 +2,7 @@
 // splash goes.
 #include "bar_fixture.h"
 
-#include "app/frm_inicio.h"
+#include "splash/frm_inicio.h"
 
 namespace tavrin::testing {
 namespace {

@@ -1,9 +1,9 @@
 #include "program.h"
 
-#include "app/frm_inicio.h"
 #include "bar/frm_side.h"
 #include "clock/frm_date.h"
 #include "config/frm_config.h"
+#include "splash/frm_inicio.h"
 
 namespace tavrin {
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tavrin {
 
@@ -51,5 +52,13 @@ std::uint32_t settingColor(const Loose& value);
 // value never spans lines: every run of CR and LF characters inside it is
 // written as one space.
 std::string settingsFileText(const SettingsRecord& settings);
+
+// Fills the record from the file's lines, each already converted to UTF-8,
+// by position: lines 0-27 as text (a line the file does not have is empty
+// text), line 28 as the opacity and 29 as the settings tile's colour, each
+// a number of its type. When either of those is not, the opacity becomes
+// 240 and the settings tile's colour keeps its value; else a glyph "&"
+// becomes "&&", which the bar draws as one "&".
+void settingsFromLines(const std::vector<std::string>& lines, SettingsRecord& settings);
 
 } // namespace tavrin

@@ -1,11 +1,15 @@
 #include "settings.h"
 
 #include <string_view>
+#include <vector>
 
 namespace tavrin {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+// The opacity a file gets whose opacity or settings-tile colour is no
+// number of its type.
+constexpr std::int16_t kUnreadableAlpha = 240;
 // Room for a file of ordinary values without growing.
 constexpr std::size_t kTypicalFileSize = 1024;
 
@@ -32,6 +36,21 @@ void appendValue(std::string& text, const Loose& value) {
     else
         appendLine(text, value.text());
 }
+
+// The lines in file order; a line the file does not have is empty text.
+class LinesInOrder {
+  public:
+    explicit LinesInOrder(const std::vector<std::string>& lines) : lines_(lines) {}
+    const std::string& next() {
+        static const std::string none;
+        const std::size_t at = next_++;
+        return at < lines_.size() ? lines_[at] : none;
+    }
+
+  private:
+    const std::vector<std::string>& lines_;
+    std::size_t next_ = 0;
+};
 
 } // namespace
 
@@ -67,6 +86,39 @@ std::string settingsFileText(const SettingsRecord& s) {
     appendLine(text, numberText(s.GlassAlpha));
     appendValue(text, s.ShortcutColor[kTiles - 1]);
     return text;
+}
+
+void settingsFromLines(const std::vector<std::string>& lines, SettingsRecord& s) {
+    LinesInOrder line(lines);
+    for (Loose& v : s.ShortcutName)
+        v = line.next();
+    for (Loose& v : s.ShortcutFolder)
+        v = line.next();
+    for (int i = 0; i < kShortcuts; ++i)
+        s.ShortcutColor[static_cast<std::size_t>(i)] = line.next();
+    s.LightLevel = line.next();
+    s.LeftSide = line.next();
+    for (Loose& v : s.ShortcutGlyph)
+        v = line.next();
+    s.FullHeight = line.next();
+
+    // From here a line that is not a number of its type leaves the rest
+    // unread: the default opacity stands.
+    const std::optional<double> alphaNumber = tryStrictNumber(line.next());
+    const std::optional<std::int16_t> alpha =
+        alphaNumber ? tryRoundToInt16(*alphaNumber) : std::nullopt;
+    const std::optional<double> colorNumber = alpha ? tryStrictNumber(line.next()) : std::nullopt;
+    const std::optional<std::int32_t> color =
+        colorNumber ? tryRoundToInt32(*colorNumber) : std::nullopt;
+    if (!color) {
+        s.GlassAlpha = kUnreadableAlpha;
+        return;
+    }
+    s.GlassAlpha = *alpha;
+    s.ShortcutColor[kTiles - 1] = *color;
+    for (Loose& glyph : s.ShortcutGlyph)
+        if (glyph.text() == "&")
+            glyph = "&&";
 }
 
 } // namespace tavrin

@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "app/settings_lines.h"
 #include "app/settings_location.h"
+#include "app/tiles.h"
 #include "clock/frm_date.h"
 #include "platform/window_system.h"
 
@@ -24,8 +25,6 @@ constexpr Twips kSmallScreen = 10500; // below this the bar is always short
 constexpr Twips kTinyScreen = 9255;   // below this the settings also turn short
 constexpr Twips kCollapsedWidth = 1;
 constexpr int kUserNameBuffer = 260;
-constexpr int kCaptionDimming = 75; // captions are this much darker than the light level
-constexpr int kUnreadableAlpha = 240;
 constexpr int kCollapsedOpacity = 1;
 constexpr int kOpaque = 255;
 constexpr int kFadeStep = 10;
@@ -33,8 +32,6 @@ constexpr long kBarPixels = 106;      // the open bar's width on the screen
 constexpr long kLeftAwayPixels = 100; // a left bar collapses from here on
 constexpr int kPanelStartOpacity = 1;
 
-const std::array<const char*, kShortcuts> kDefaultNames = {"Equipo",   "Personal", "Documentos",
-                                                           "Imágenes", "Música",   "Videos"};
 const std::array<const char*, kShortcuts - 2> kProfileFolders = {"", "\\Documents", "\\Pictures",
                                                                  "\\Music"};
 constexpr const char* kSettingsCaption = "Configuración";
@@ -122,8 +119,8 @@ void frmSide::design() {
         face.setForeColor(kWhite);
     }
     const std::array<const char*, kTiles> captions = {
-        kDefaultNames[0], kDefaultNames[1], kDefaultNames[2], kDefaultNames[3],
-        kDefaultNames[4], kDefaultNames[5], kSettingsCaption};
+        kDefaultTileNames[0], kDefaultTileNames[1], kDefaultTileNames[2], kDefaultTileNames[3],
+        kDefaultTileNames[4], kDefaultTileNames[5], kSettingsCaption};
     for (int i = 0; i < kTiles; ++i) {
         Label& caption = Labels[static_cast<std::size_t>(i)];
         frmeBar.add(caption);
@@ -185,7 +182,8 @@ void frmSide::Form_Load() {
     const std::string profile = "C:\\Users\\" + Usuario.caption();
 
     for (int i = 0; i < kShortcuts; ++i)
-        s.ShortcutName[static_cast<std::size_t>(i)] = kDefaultNames[static_cast<std::size_t>(i)];
+        s.ShortcutName[static_cast<std::size_t>(i)] =
+            kDefaultTileNames[static_cast<std::size_t>(i)];
     s.ShortcutFolder[0] = "C:\\";
     for (std::size_t i = 0; i < kProfileFolders.size(); ++i)
         s.ShortcutFolder[i + 1] = profile + kProfileFolders[i];
@@ -379,7 +377,6 @@ void frmSide::Form_DblClick() {
 
 void frmSide::eLoad() {
     WindowSystem& ws = windowSystem();
-    SettingsRecord& s = module1().Settings;
 
     std::unique_ptr<FileReader> file = openSettingsFile(ws);
     if (!file)
@@ -398,38 +395,8 @@ void frmSide::eLoad() {
         return;
     file.reset();
 
-    int line = 0;
-    for (Loose& v : s.ShortcutName)
-        v = List1.item(line++);
-    for (Loose& v : s.ShortcutFolder)
-        v = List1.item(line++);
-    for (int i = 0; i < kShortcuts; ++i)
-        s.ShortcutColor[static_cast<std::size_t>(i)] = List1.item(line++);
-    s.LightLevel = List1.item(line++);
-    s.LeftSide = List1.item(line++);
-    for (Loose& v : s.ShortcutGlyph)
-        v = List1.item(line++);
-    s.FullHeight = List1.item(line++);
-
-    // From here a line that is not a number of its type leaves the rest
-    // unread: the default opacity stands and the tiles are set up all the same.
-    const std::optional<double> alphaNumber = tryStrictNumber(List1.item(line++));
-    const std::optional<std::int16_t> alpha =
-        alphaNumber ? tryRoundToInt16(*alphaNumber) : std::nullopt;
-    const std::optional<double> colorNumber =
-        alpha ? tryStrictNumber(List1.item(line++)) : std::nullopt;
-    const std::optional<std::int32_t> color =
-        colorNumber ? tryRoundToInt32(*colorNumber) : std::nullopt;
-    if (!color) {
-        s.GlassAlpha = kUnreadableAlpha;
-        eConfig();
-        return;
-    }
-    s.GlassAlpha = *alpha;
-    s.ShortcutColor[kSettingsTile] = *color;
-    for (Loose& glyph : s.ShortcutGlyph)
-        if (glyph.text() == "&")
-            glyph = "&&";
+    // A file whose last two lines are no numbers still sets up the tiles.
+    settingsFromLines(List1.items(), module1().Settings);
     eConfig();
 }
 

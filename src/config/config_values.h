@@ -48,10 +48,9 @@ constexpr int glassLevelOf(std::int16_t alpha) {
 }
 
 // The light level: the number at the start of the text, 115 to 255. The
-// captions are drawn 75 darker.
+// names are drawn darker (kCaptionDimming, app/tiles.h).
 inline constexpr int kDarkestLevel = 115;
 inline constexpr int kBrightestLevel = 255;
-inline constexpr int kCaptionDimming = 75;
 bool acceptedLightLevel(const std::string& text);
 
 } // namespace tavrin

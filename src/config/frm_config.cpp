@@ -1,6 +1,7 @@
 #include "frm_config.h"
 
 #include "app/program.h"
+#include "app/tiles.h"
 #include "app/version.h"
 #include "bar/frm_side.h"
 #include "config/config_values.h"
@@ -27,8 +28,6 @@ constexpr Color kDesignEditorBack = rgb(0, 0, 0);
 constexpr Color kWhite = rgb(255, 255, 255);
 constexpr Color kBlack = rgb(0, 0, 0);
 
-const std::array<const char*, kShortcuts> kDesignNames = {"Equipo",   "Personal", "Documentos",
-                                                          "Imágenes", "Música",   "Videos"};
 const std::array<Color, kSwatches> kPalette = {kWhite,
                                                rgb(47, 24, 1),
                                                rgb(78, 0, 0),
@@ -127,7 +126,7 @@ void frmConfig::designRows() {
         add(name);
         name.setName("txtNombre", i);
         name.setGeometry(kRowLeftName, top, kNameWidth, kEditorHeight);
-        name.setText(kDesignNames[at]);
+        name.setText(kDefaultTileNames[at]);
         name.setFont(calibri(15.75));
         name.setMaxLength(kNameMaxLength);
         add(lblFolder[at]);

@@ -1,5 +1,6 @@
 // The button editor of the settings window: the palette, typed glyphs, the
 // rows lighting up under the mouse, and the light level's preview.
+#include "app/tiles.h"
 #include "config/config_values.h"
 #include "config/frm_config.h"
 

@@ -66,8 +66,8 @@ TEST(Resources, VersionRecordNamesTheProductAndItsVersion) {
     ASSERT_GE(translationSize, 2 * sizeof(WORD));
     const WORD primary = PRIMARYLANGID(translation[0]);
     EXPECT_TRUE(primary == LANG_SPANISH || primary == LANG_NEUTRAL) << translation[0];
-    for (auto [name, expected] : {std::pair{L"FileVersion", L"3.01.0003"},
-                                  {L"ProductVersion", L"3.01.0003"},
+    for (auto [name, expected] : {std::pair{L"FileVersion", L"" TAVRIN_VERSION_TEXT},
+                                  {L"ProductVersion", L"" TAVRIN_VERSION_TEXT},
                                   {L"ProductName", L"Tavrin"},
                                   {L"CompanyName", L"Quenfold"},
                                   {L"FileDescription", L"Tavrin"},

@@ -16,8 +16,8 @@ namespace tavrin::win32 {
 class FileServices {
   public:
     std::string settingsFilePath() const;
-    // The LOCALAPPDATA known folder; the LOCALAPPDATA environment variable
-    // only when the system cannot tell the folder.
+    // The LOCALAPPDATA known folder; nothing when the system cannot tell
+    // it.
     std::optional<std::string> localAppDataFolder() const;
     bool fileExists(const std::string& path);
     std::unique_ptr<FileReader> openFile(const std::string& path);
