@@ -1,7 +1,7 @@
 # Real input on the hot corners: the cursor resting 500 ms on a corner
 # pixel of the bar's edge opens the bar (106 px wide) and brings the clock
 # panel; moving the cursor off the bar collapses it 100 ms later and the
-# panel goes. At the left edge, a bar the settings file puts there. (The
+# panel goes. (The bar at the left edge: settings_window.sh. The
 # fade's steps are the native tests'; the windows' opacity, colours and
 # painting, the Win32 tests'.)
 
@@ -10,9 +10,6 @@ OPEN_SECONDS=10
 # The collapse is at once, but Wine may take a couple of seconds to destroy
 # the panel's window.
 CLOSE_SECONDS=10
-# The clock panel's left beside a bar at the left edge: the screen width
-# less the panel's 7470 twips and a margin of 780 twips.
-CLOCK_PANEL_LEFT_BESIDE_LEFT_BAR=$((SCREEN_WIDTH - CLOCK_PANEL_WIDTH - 52))
 # Where the cursor goes to leave the bar: the screen's middle.
 SCREEN_MIDDLE=($((SCREEN_WIDTH / 2)) $((SCREEN_HEIGHT / 2)))
 
@@ -59,23 +56,6 @@ scenario_corner_open_right() {
         wait_until "$OPEN_SECONDS" clock_panel_at "$panel_x" || { show_program_windows; return 1; }
     screenshot "$SHOTS/corner_open_right.png" || return 1
     leave_bar_and_expect_collapse "$x"
-}
-
-scenario_corner_open_left() {
-    local x=$BAR_LEFT_AT_LEFT_EDGE panel_x=$CLOCK_PANEL_LEFT_BESIDE_LEFT_BAR
-    local kept="$LOGS/corner_open_left-settings.txt"
-    write_settings_file 1
-    cp "$(settings_file)" "$kept"
-    program_start "$LOGS/corner_open_left.log"
-    wait_for_collapsed_bar --all "$x" || return 1
-    expect "no bar stands at the right edge" no_bar_at_right || return 1
-    open_bar_by_corner "$x" 0 $((SCREEN_HEIGHT - 1)) || return 1
-    expect "the clock panel stands at ($panel_x, $CLOCK_PANEL_TOP), $CLOCK_PANEL_WIDTH x $CLOCK_PANEL_HEIGHT px" \
-        wait_until "$OPEN_SECONDS" clock_panel_at "$panel_x" || { show_program_windows; return 1; }
-    screenshot "$SHOTS/corner_open_left.png"
-    leave_bar_and_expect_collapse "$x" || return 1
-    wine_stop_all
-    expect "the settings file is unchanged byte for byte" cmp "$kept" "$(settings_file)"
 }
 
 # A return to the corner: the cursor rests on the corner pixel for

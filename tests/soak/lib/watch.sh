@@ -102,6 +102,9 @@ settings_file_well_formed() {
         [ "$(tr -cd '\r' <"$file" | wc -c)" -eq 30 ] && [ "$(grep -c $'\r$' "$file")" -eq 30 ]
 }
 
+# A folder the shell opens is a window of Wine's explorer.exe.
+FOLDER_WINDOW_CLASS='^explorer\.exe$'
+
 no_shell_window() {
     [ -z "$(xdotool search --onlyvisible --class "$FOLDER_WINDOW_CLASS" 2>/dev/null)" ]
 }
