@@ -9,6 +9,11 @@ elapsed_since() {
         'BEGIN { printf "%.1f", now - start }'
 }
 
+# between_ms FROM TO: milliseconds between two $EPOCHREALTIME readings.
+between_ms() {
+    LC_ALL=C awk -v a="${1/,/.}" -v b="${2/,/.}" 'BEGIN { printf "%.0f", (b - a) * 1000 }'
+}
+
 # expect DESCRIPTION COMMAND...: runs COMMAND and reports DESCRIPTION as met
 # or failed; returns COMMAND's success.
 expect() {

@@ -81,6 +81,12 @@ bar_left() {
     program_windows | awk -v h="$BAR_HEIGHT" '$4 == h && left == "" { left = $1 } END { print left }'
 }
 
+# resting_on_right_corners WIDTH HEIGHT: the bar's tripwires lie on the
+# right edge's corner pixels of a WIDTH x HEIGHT screen.
+resting_on_right_corners() {
+    window_at $(($1 - 1)) 0 1 1 && window_at $(($1 - 1)) $(($2 - 1)) 1 1
+}
+
 # wait_for_collapsed_bar [--all] LEFT: waits for the bar at LEFT, or says
 # where the program's windows are instead.
 wait_for_collapsed_bar() {

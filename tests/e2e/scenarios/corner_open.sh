@@ -66,10 +66,6 @@ scenario_corner_open_right() {
 RETURN_STAY_SECONDS=0.3
 RETURN_AWAY_SECONDS=0.25
 RETURN_ROUNDS=6
-# between_ms FROM TO: milliseconds between two $EPOCHREALTIME readings.
-between_ms() {
-    LC_ALL=C awk -v a="${1/,/.}" -v b="${2/,/.}" 'BEGIN { printf "%.0f", (b - a) * 1000 }'
-}
 # Over the collapsed bar's pixel column, a window of Wine's.
 BAR_COLUMN=($((SCREEN_WIDTH - 1)) 150)
 

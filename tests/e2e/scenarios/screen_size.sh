@@ -15,12 +15,6 @@ RESIZE_SECONDS=30
 
 RESIZABLE_XSERVER_PID=""
 
-# resting_on_right_corners WIDTH HEIGHT: the bar's tripwires lie on the
-# right edge's corner pixels of a WIDTH x HEIGHT screen.
-resting_on_right_corners() {
-    window_at $(($1 - 1)) 0 1 1 && window_at $(($1 - 1)) $(($2 - 1)) 1 1
-}
-
 resizable_xserver_config() {
     cat <<'CONF'
 Section "Device"
