@@ -67,11 +67,8 @@ TEST(SystemServices, SpanishTextRoundTripsThroughCp1252AndReachesTheShellInIt) {
         GTEST_SKIP() << "the ANSI code page is " << GetACP()
                      << ", not 1252: run Wine with LANG=es_ES.UTF-8 or en_US.UTF-8";
     SystemServices services;
-    for (auto [utf8, ansi] : {std::pair{"Im\u00e1genes", "Im\xE1genes"},
-                              {"M\u00fasica", "M\xFAsica"},
-                              {"Configuraci\u00f3n", "Configuraci\xF3n"},
-                              {"\u20ac 5", "\x80 5"},
-                              {"", ""}}) {
+    for (auto [utf8, ansi] :
+         {std::pair{"M\u00fasica", "M\xFAsica"}, {"\u20ac 5", "\x80 5"}, {"", ""}}) {
         EXPECT_EQ(services.ansiFromUtf8(utf8), ansi) << utf8;
         EXPECT_EQ(services.utf8FromAnsi(ansi), utf8) << utf8;
     }

@@ -12,6 +12,7 @@
 #include "platform/win32/handles.h"
 
 #include "conformance/desktop_driver.h"
+#include "screen.h"
 #include "user_window.h"
 #include "window_of.h"
 
@@ -19,6 +20,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -57,13 +59,6 @@ class TestForm : public Form {
         label.onDblClick = [this, name] { events.push_back(name + " dblclick"); };
     }
 };
-
-// A window's left, top, width and height in screen pixels.
-std::array<LONG, 4> boundsOf(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 TEST(Windows, TheBarAndItsClockPanelStandInPlaceTopmostAndTranslucentWithoutTakingTheFocus) {
     const auto driver = conformance::makeDriver();
@@ -104,11 +99,10 @@ TEST(Windows, TheBarAndItsClockPanelStandInPlaceTopmostAndTranslucentWithoutTaki
     const WindowDc screen(nullptr);
     const COLORREF back = RGB(20, 20, 20);
     ASSERT_TRUE(driver->runUntil([&] { return GetPixel(screen.get(), 1300, 2) == back; }));
-    int white = 0;
-    for (int y = 11; y < 11 + 100; y += 2)
-        for (int x = 1260; x < 1366; x += 2)
-            white += GetPixel(screen.get(), x, y) == RGB(255, 255, 255);
-    EXPECT_GT(white, 50) << "the first tile shows its glyph";
+    const std::vector<COLORREF> shown = shownOver(w); // 106 pixels a row
+    EXPECT_GT(std::count(shown.begin() + 11 * 106, shown.begin() + 111 * 106, RGB(255, 255, 255)),
+              200)
+        << "the first tile shows its glyph";
 
     // The scroll bar's level, once the screen is seen opaque: the bar's
     // first, the panel's second.
@@ -186,14 +180,6 @@ class BorderedForm : public Form {
     TextBox left, right;
 };
 
-RECT placeOf(const Control& c) {
-    HWND child = windowOf(c);
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 // (The settings window's client area, style and caption in pixels:
 // config_window_test.cpp.)
 TEST(Geometry, ControlsThatMeetInTwipsMeetInPixelsAndACentredFormStandsCentred) {
@@ -203,7 +189,8 @@ TEST(Geometry, ControlsThatMeetInTwipsMeetInPixelsAndACentredFormStandsCentred) 
     form.show();
     HWND window = windowOf(form);
     ASSERT_TRUE(driver->runUntil([&] { return IsWindowVisible(window) != FALSE; }));
-    EXPECT_EQ(placeOf(form.left).right, placeOf(form.right).left);
+    const auto left = boundsOf(windowOf(form.left)), right = boundsOf(windowOf(form.right));
+    EXPECT_EQ(left[0] + left[2], right[0]);
     EXPECT_EQ(boundsOf(window)[0], (GetSystemMetrics(SM_CXSCREEN) - 680) / 2);
 }
 
