@@ -6,10 +6,10 @@
 #include "app/program.h"
 #include "config/config_values.h"
 #include "config/frm_config.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/pixels.h"
 
 #include "conformance/desktop_driver.h"
-#include "screen.h"
 #include "tooltip.h"
 #include "user_window.h"
 #include "window_of.h"
@@ -25,12 +25,36 @@
 namespace tavrin::win32 {
 namespace {
 
+// A point of a window, in screen pixels.
+POINT onScreen(HWND window, POINT p) {
+    ClientToScreen(window, &p);
+    return p;
+}
+
 // Inside a control, away from the text it holds: its client area's
 // bottom right corner.
 POINT clearOf(HWND control) {
     RECT client;
     GetClientRect(control, &client);
     return onScreen(control, POINT{client.right - 3, client.bottom - 3});
+}
+
+// The colours the screen shows over a window's client area.
+std::vector<COLORREF> shownOver(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    const POINT origin = onScreen(window, POINT{0, 0});
+    const WindowDc screen(nullptr);
+    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+    const Selected selected(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, client.right, client.bottom, screen.get(), origin.x, origin.y,
+           SRCCOPY);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            pixels.push_back(GetPixel(memory.get(), x, y));
+    return pixels;
 }
 
 class ConfigWindow : public ::testing::Test {

@@ -12,7 +12,6 @@
 #include "platform/win32/handles.h"
 
 #include "conformance/desktop_driver.h"
-#include "screen.h"
 #include "user_window.h"
 #include "window_of.h"
 
@@ -58,6 +57,13 @@ class TestForm : public Form {
         label.onDblClick = [this, name] { events.push_back(name + " dblclick"); };
     }
 };
+
+// A window's left, top, width and height in screen pixels.
+std::array<LONG, 4> boundsOf(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
 
 TEST(Windows, TheBarAndItsClockPanelStandInPlaceTopmostAndTranslucentWithoutTakingTheFocus) {
     const auto driver = conformance::makeDriver();
