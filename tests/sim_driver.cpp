@@ -61,6 +61,13 @@ class SimDriver : public DesktopDriver {
                            [&](Point p) { return p.x == pixel.x && p.y == pixel.y; });
     }
 
+    std::string scratchFolder() override {
+        const std::string folder = *desk_.localAppDataFolder() + "\\Temp\\tavrin";
+        return desk_.createFolders(folder) ? folder : "";
+    }
+    bool folderExists(const std::string& path) override { return desk_.files().isFolder(path); }
+    void refuseWrites(const std::string&) override { desk_.setLocalAppDataWriteProtected(true); }
+
   private:
     TextBox* focusedTextBox() {
         Control* c = desk_.focusedControl();

@@ -67,6 +67,13 @@ class DesktopDriver {
     virtual void moveCursor(long x, long y) = 0;
     // An armed tripwire lies on the pixel, on top, waiting for the cursor.
     virtual bool tripwireAt(Point pixel) = 0;
+
+    // An empty folder of the test's own to write in; empty when there is none.
+    virtual std::string scratchFolder() = 0;
+    virtual bool folderExists(const std::string& path) = 0;
+    // Writing the file is refused from now on, as a read-only file's is (on
+    // the simulated desktop, anything in the scratch folder's).
+    virtual void refuseWrites(const std::string& path) = 0;
 };
 
 // Each test program provides the driver of its own desktop.

@@ -48,6 +48,18 @@ TEST_F(HandlerFailureConformance, EveryPathStopsTheFailureAndTheProgramGoesOn) {
     driver->click(form.check);
     ASSERT_TRUE(driver->runUntil([&] { return form.check.value() == 1; }));
 
+    // A text box's: a failed KeyPress consumes its key.
+    const std::size_t failedBefore = failures;
+    driver->focus(form.text);
+    form.text.onKeyPress = [&](int&) { fail(); };
+    driver->type(U'a');
+    form.text.onKeyPress = nullptr;
+    form.text.onChange = form.text.onClick = fail;
+    driver->type(U'b');
+    driver->click(form.text);
+    ASSERT_TRUE(driver->runUntil([&] { return failures == failedBefore + 3; }));
+    EXPECT_EQ(form.text.text(), "b");
+
     // Inside a modal message box, where timers tick on: the box still
     // closes and its caller carries on.
     bool carriedOn = false;
@@ -72,7 +84,7 @@ TEST_F(HandlerFailureConformance, EveryPathStopsTheFailureAndTheProgramGoesOn) {
         << "the box shows its Spanish text as it is: " << driver->answeredMessageBoxText();
 
     // Each failure was stopped once, where it happened.
-    EXPECT_GE(failures, 6u);
+    EXPECT_GE(failures, 9u);
     expectedEscapes = failures;
     EXPECT_TRUE(form.loaded());
 }

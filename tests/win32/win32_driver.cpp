@@ -10,12 +10,14 @@
 #include "platform/container.h"
 #include "platform/frame.h"
 
+#include "temp_folder.h"
 #include "window_of.h"
 
 #include <windows.h>
 
 #include <array>
 #include <chrono>
+#include <optional>
 
 namespace tavrin::conformance {
 namespace {
@@ -171,6 +173,19 @@ class Win32Driver : public DesktopDriver {
         return false;
     }
 
+    std::string scratchFolder() override {
+        if (!scratch_)
+            scratch_.emplace();
+        return scratch_->created() ? scratch_->path() : "";
+    }
+    bool folderExists(const std::string& path) override {
+        const DWORD attributes = GetFileAttributesW(win32::wideFromUtf8(path).c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    void refuseWrites(const std::string& path) override {
+        SetFileAttributesW(win32::wideFromUtf8(path).c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+
   private:
     void pump() {
         MSG message;
@@ -220,6 +235,7 @@ class Win32Driver : public DesktopDriver {
     UINT_PTR boxTimer_ = 0;
     long long boxOpenedAt_ = 0;
     std::string answeredText_;
+    std::optional<win32::TempFolder> scratch_;
 };
 
 } // namespace

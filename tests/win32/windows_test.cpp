@@ -186,14 +186,6 @@ class BorderedForm : public Form {
     TextBox left, right;
 };
 
-RECT placeOf(const Control& c) {
-    HWND child = windowOf(c);
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 // (The settings window's client area, style and caption in pixels:
 // config_window_test.cpp.)
 TEST(Geometry, ControlsThatMeetInTwipsMeetInPixelsAndACentredFormStandsCentred) {
@@ -203,7 +195,8 @@ TEST(Geometry, ControlsThatMeetInTwipsMeetInPixelsAndACentredFormStandsCentred) 
     form.show();
     HWND window = windowOf(form);
     ASSERT_TRUE(driver->runUntil([&] { return IsWindowVisible(window) != FALSE; }));
-    EXPECT_EQ(placeOf(form.left).right, placeOf(form.right).left);
+    const auto left = boundsOf(windowOf(form.left)), right = boundsOf(windowOf(form.right));
+    EXPECT_EQ(left[0] + left[2], right[0]);
     EXPECT_EQ(boundsOf(window)[0], (GetSystemMetrics(SM_CXSCREEN) - 680) / 2);
 }
 
