@@ -2,10 +2,12 @@
 # settings file holds (each save makes the bar anew from it), and the
 # moves that open and leave it.
 
-# The soak's X server has two modes (xorg.conf of screen_size.sh).
+# The soak's X server has two modes (its xorg.conf: tests/e2e/lib/xserver.sh).
 BIG_MODE=(1366 768)
 SMALL_MODE_SIZE=(1024 600)
 SCREEN=("${BIG_MODE[@]}")
+# A mode change and a new bar: on a loaded machine, seconds.
+RESIZE_SECONDS=30
 # The bar reaches from 5 px above the screen to 35 px below it.
 BAR_REACH=40
 SAVED_LEFT_SIDE=0

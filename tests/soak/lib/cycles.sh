@@ -75,7 +75,8 @@ cycle_corners() {
     local corner
     pick "top bottom" "bottom top"
     for corner in $PICKED; do
-        ! chance 50 || touch_and_return "$corner" || return 1
+        # Always in the warm-up: a corner must open after every return.
+        [ "$CYCLE" -gt 0 ] && ! chance 50 || touch_and_return "$corner" || return 1
         dwell "$corner"
         leave_bar
     done
@@ -149,14 +150,15 @@ cycle_screen() {
     set_screen "${BIG_MODE[@]}"
 }
 
-# The warm-up: every kind of cycle but the screen's change, in a fixed
-# order, before memory and windows are measured for their bounds; Wine
-# loads much on first use.
+# The warm-up: every kind of cycle, in a fixed order, before memory and
+# windows are measured for their bounds (Wine loads much on first use);
+# both corners after a return, and the screen's change, on every run.
 warm_up() {
     cycle_corners
     cycle_tiles
     leave_bar
     cycle_settings
+    cycle_screen
 }
 
 run_cycle() {
