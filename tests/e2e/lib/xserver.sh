@@ -41,45 +41,15 @@ xserver_stop() {
 
 # An X server whose screen can change size, for the soak: Xorg with the
 # dummy video driver (Xvfb has one fixed mode), which changes modes with
-# xrandr -s between 1366 x 768 and 1024 x 600.
+# xrandr -s between the modes of xorg-dummy.conf, 1366 x 768 and
+# 1024 x 600.
 RESIZABLE_XSERVER_PID=""
-
-resizable_xserver_config() {
-    cat <<'CONF'
-Section "Device"
-    Identifier "dummy"
-    Driver "dummy"
-    VideoRam 65536
-EndSection
-Section "Monitor"
-    Identifier "monitor"
-    HorizSync 5.0-1000.0
-    VertRefresh 5.0-200.0
-    Modeline "1366x768" 85.25 1366 1440 1576 1784 768 771 781 798 -hsync +vsync
-    Modeline "1024x600" 48.96 1024 1064 1168 1312 600 601 604 622 -hsync +vsync
-EndSection
-Section "Screen"
-    Identifier "screen"
-    Device "dummy"
-    Monitor "monitor"
-    DefaultDepth 24
-    SubSection "Display"
-        Depth 24
-        Modes "1366x768" "1024x600"
-        Virtual 1366 768
-    EndSubSection
-EndSection
-Section "ServerFlags"
-    Option "AutoAddDevices" "false"
-EndSection
-CONF
-}
 
 # resizable_xserver_start DIR: starts the server and exports DISPLAY.
 resizable_xserver_start() {
     local dir=$1
     mkdir -p "$dir"
-    resizable_xserver_config >"$dir/xorg.conf"
+    cp "$ROOT/tests/e2e/lib/xorg-dummy.conf" "$dir/xorg.conf"
     : >"$dir/display-number"
     # No configuration folder of the system's: only this file counts.
     Xorg -noreset -nolisten tcp -config "$dir/xorg.conf" -configdir "$dir/no-config-dir" \

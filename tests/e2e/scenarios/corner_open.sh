@@ -1,9 +1,10 @@
 # Real input on the hot corners: the cursor resting 500 ms on a corner
 # pixel of the bar's edge opens the bar (106 px wide) and brings the clock
 # panel; moving the cursor off the bar collapses it 100 ms later and the
-# panel goes. (The bar at the left edge: settings_window.sh. The
-# fade's steps are the native tests'; the windows' opacity, colours and
-# painting, the Win32 tests'.)
+# panel goes; a double-click on the open bar's bare background ends the
+# program, one on a tile does not. (The bar at the left edge:
+# settings_window.sh. The fade's steps are the native tests'; the windows'
+# opacity, colours and painting, the Win32 tests'.)
 
 # The dwell, the fade and Wine's timers on a loaded machine.
 OPEN_SECONDS=10
@@ -44,16 +45,42 @@ leave_bar_and_expect_collapse() {
         wait_until "$CLOSE_SECONDS" clock_panel_gone || { show_program_windows; return 1; }
 }
 
-scenario_corner_open_right() {
+# (1300, 10) lies on the open bar's background above its tile panel;
+# (1313, 370) on the glyph of the fourth tile.
+OPEN_BACKGROUND_POINT=(1300 10)
+OPEN_TILE_POINT=(1313 370)
+
+open_bar_still_there() {
+    program_running && bar_open_at "$BAR_LEFT_AT_RIGHT_EDGE"
+}
+
+# start_and_open_bar LOG
+start_and_open_bar() {
+    program_start "$1"
+    wait_for_collapsed_bar "$BAR_LEFT_AT_RIGHT_EDGE" || return 1
+    open_bar_by_corner "$BAR_LEFT_AT_RIGHT_EDGE" $((SCREEN_WIDTH - 1)) 0
+}
+
+scenario_corner_open() {
     local x=$BAR_LEFT_AT_RIGHT_EDGE panel_x=$CLOCK_PANEL_LEFT_BESIDE_RIGHT_BAR
     remove_settings_file
-    program_start "$LOGS/corner_open_right.log"
+    program_start "$LOGS/corner_open.log"
     wait_for_collapsed_bar "$x" || return 1
     expect "the clock panel is not there while the bar is collapsed" \
         wait_until "$CLOSE_SECONDS" clock_panel_gone || return 1
     open_bar_by_corner "$x" $((SCREEN_WIDTH - 1)) 0 || return 1
     expect "the clock panel stands at ($panel_x, $CLOCK_PANEL_TOP), $CLOCK_PANEL_WIDTH x $CLOCK_PANEL_HEIGHT px" \
         wait_until "$OPEN_SECONDS" clock_panel_at "$panel_x" || { show_program_windows; return 1; }
-    screenshot "$SHOTS/corner_open_right.png" || return 1
-    leave_bar_and_expect_collapse "$x"
+    screenshot "$SHOTS/corner_open.png" || return 1
+    leave_bar_and_expect_collapse "$x" || return 1
+    open_bar_by_corner "$x" $((SCREEN_WIDTH - 1)) 0 || return 1
+    double_click_at "${OPEN_BACKGROUND_POINT[@]}" || return 1
+    expect "a double-click on the open bar's background at (${OPEN_BACKGROUND_POINT[*]}) ends the program" \
+        wait_until "$PROGRAM_EXIT_SECONDS" program_exited || return 1
+
+    # A fresh run: the folder a tile opens may lie over the bar.
+    start_and_open_bar "$LOGS/corner_open-tile.log" || return 1
+    double_click_at "${OPEN_TILE_POINT[@]}" || return 1
+    expect "after a double-click on a tile at (${OPEN_TILE_POINT[*]}) the program runs on with the bar open" \
+        holds_for 5 open_bar_still_there
 }

@@ -3,9 +3,10 @@
 # stripped, and LEAME.txt. Unpacked into a folder of the user's in a fresh
 # Wine prefix of its own, where nothing of the harness's prefix can help
 # it, the program starts from that folder; the bar opens at its corner, its
-# settings tile opens the settings window, and "GUARDAR" writes the default
-# settings to C:\Program Files\Norvane.txt, with no per-user copy. The
-# harness's prefix is back in place afterwards for the following scenarios.
+# settings tile opens the settings window, where a user's edits and
+# "GUARDAR" write C:\Program Files\Norvane.txt, with no per-user copy, and
+# bring the bar anew at the left (settings_window.sh). The harness's prefix
+# is back in place afterwards.
 
 # What the zip holds, in the order unzip lists names sorted.
 PACKAGE_FILES=(LEAME.txt Tavrin.exe)
@@ -71,7 +72,7 @@ package_checks() {
 }
 
 # package_run ZIP: in the fresh prefix, from the unpacked folder to the
-# saved settings and the program's end.
+# saved settings.
 package_run() {
     local zip=$1
     local started=$EPOCHREALTIME
@@ -90,15 +91,14 @@ package_run() {
     expect "Tavrin.exe started from that folder shows its bar" \
         wait_for_collapsed_bar "$BAR_LEFT_AT_RIGHT_EDGE" || return 1
 
+    # The settings window as a user works it (settings_window.sh).
+    local expected="$LOGS/package-expected.txt"
+    expected_settings "$expected"
     open_settings_from_bar "$BAR_LEFT_AT_RIGHT_EDGE" $((SCREEN_WIDTH - 1)) 0 "$BAR_MIDDLE_AT_RIGHT" || return 1
-    screenshot "$SHOTS/package-settings.png" || return 1
-    local expected="$LOGS/package-expected.txt" lines
-    mapfile -t lines < <(default_settings_lines 0)
-    write_settings_lines "$expected" "${lines[@]}"
-    click_in_settings "$SAVE_BUTTON_X" "$TOOLS_MIDDLE_Y" || return 1
-    expect "\"GUARDAR\" writes drive_c/Program Files/Norvane.txt: the default settings, byte for byte" \
-        wait_until "$SAVE_SECONDS" settings_file_is "$expected" || { show_settings_difference "$expected"; return 1; }
-    expect "and no per-user copy in the VirtualStore" no_per_user_copy
+    edit_and_save "$expected" || return 1
+    expect "the file is drive_c/Program Files/Norvane.txt; no per-user copy in the VirtualStore" \
+        no_per_user_copy || return 1
+    check_new_bar && check_about_box
 }
 
 scenario_package() {

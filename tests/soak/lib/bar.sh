@@ -2,7 +2,7 @@
 # settings file holds (each save makes the bar anew from it), and the
 # moves that open and leave it.
 
-# The soak's X server has two modes (its xorg.conf: tests/e2e/lib/xserver.sh).
+# The soak's X server has two modes (tests/e2e/lib/xorg-dummy.conf).
 BIG_MODE=(1366 768)
 SMALL_MODE_SIZE=(1024 600)
 SCREEN=("${BIG_MODE[@]}")
