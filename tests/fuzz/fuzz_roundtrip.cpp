@@ -8,12 +8,12 @@
 #include "app/program.h"
 #include "bar/frm_side.h"
 #include "config/config_values.h"
+#include "platform/codepage.h"
 #include "platform/sim/sim_desktop.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -24,34 +24,24 @@ namespace {
 using tavrin::Loose;
 using tavrin::SettingsRecord;
 
-// What Windows-1252's bytes 0x80-0x9F stand for; the five it leaves
-// undefined stand for the C1 controls of their value.
-constexpr std::array<char32_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-bool inCodePage(char32_t c) {
-    return c < 0x80 || (c >= 0xA0 && c <= 0xFF) || std::ranges::count(kCp1252High, c) > 0;
-}
-
-bool isBreak(char32_t c) {
-    return c == U'\r' || c == U'\n';
-}
-
 // The character count times, in UTF-8.
 std::string utf8(char32_t c, std::size_t count) {
-    const int tail = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-    constexpr std::array<unsigned, 4> kLead = {0x00, 0xC0, 0xE0, 0xF0};
-    std::string out(1, static_cast<char>(kLead[tail] | (c >> (6 * tail))));
-    for (int i = tail - 1; i >= 0; --i)
-        out += static_cast<char>(0x80 | ((c >> (6 * i)) & 0x3F));
+    std::string out;
+    tavrin::appendUtf8(out, c);
     const std::size_t size = out.size() * count;
     out.reserve(size);
     while (out.size() < size)
         out.append(out, 0, std::min(out.size(), size - out.size()));
-    out.resize(size);
     return out;
+}
+
+// The code page's characters (the conversion's table: codepage_test.cpp).
+bool inCodePage(char32_t c) {
+    return c < 0x80 || tavrin::cp1252FromUtf8(utf8(c, 1)) != "?";
+}
+
+bool isBreak(char32_t c) {
+    return c == U'\r' || c == U'\n';
 }
 
 // A text as saved, and as the settings file gives it back.
@@ -83,7 +73,12 @@ char32_t fuzzedCharacter(FuzzedDataProvider& in) {
     case 2:
         return U'&';
     case 3:
-        return kCp1252High[in.ConsumeIntegralInRange<std::size_t>(0, kCp1252High.size() - 1)];
+    { // what Windows-1252's bytes 0x80-0x9F stand for
+        const std::string c = tavrin::utf8FromCp1252(
+            std::string(1, static_cast<char>(in.ConsumeIntegralInRange(0x80, 0x9F))));
+        std::size_t pos = 0;
+        return tavrin::nextCodePoint(c, pos);
+    }
     case 4:
         return in.ConsumeIntegralInRange<char32_t>(0x01, 0xFF);
     case 5: { // the rest of the basic plane, past the surrogates

@@ -1,10 +1,11 @@
-# Real input on the hot corners: the cursor resting 500 ms on a corner
-# pixel of the bar's edge opens the bar (106 px wide) and brings the clock
-# panel; moving the cursor off the bar collapses it 100 ms later and the
-# panel goes; a double-click on the open bar's bare background ends the
-# program, one on a tile does not. (The bar at the left edge:
-# settings_window.sh. The fade's steps are the native tests'; the windows'
-# opacity, colours and painting, the Win32 tests'.)
+# The start (splash.sh), then real input on the hot corners: the cursor
+# resting 500 ms on a corner pixel of the bar's edge opens the bar (106 px
+# wide) and brings the clock panel; moving the cursor off the bar collapses
+# it 100 ms later and the panel goes; a double-click on the open bar's bare
+# background ends the program, which wrote no settings file; one on a tile
+# does not. (The bar at the left edge: settings_window.sh. The fade's steps
+# are the native tests'; the windows' opacity, colours and painting, the
+# Win32 tests'.)
 
 # The dwell, the fade and Wine's timers on a loaded machine.
 OPEN_SECONDS=10
@@ -65,7 +66,7 @@ scenario_corner_open() {
     local x=$BAR_LEFT_AT_RIGHT_EDGE panel_x=$CLOCK_PANEL_LEFT_BESIDE_RIGHT_BAR
     remove_settings_file
     program_start "$LOGS/corner_open.log"
-    wait_for_collapsed_bar "$x" || return 1
+    expect_splash_then_bar && wait_for_collapsed_bar "$x" || return 1
     expect "the clock panel is not there while the bar is collapsed" \
         wait_until "$CLOSE_SECONDS" clock_panel_gone || return 1
     open_bar_by_corner "$x" $((SCREEN_WIDTH - 1)) 0 || return 1
@@ -77,6 +78,7 @@ scenario_corner_open() {
     double_click_at "${OPEN_BACKGROUND_POINT[@]}" || return 1
     expect "a double-click on the open bar's background at (${OPEN_BACKGROUND_POINT[*]}) ends the program" \
         wait_until "$PROGRAM_EXIT_SECONDS" program_exited || return 1
+    expect "it wrote no settings file" test ! -e "$(settings_file)" || return 1
 
     # A fresh run: the folder a tile opens may lie over the bar.
     start_and_open_bar "$LOGS/corner_open-tile.log" || return 1
