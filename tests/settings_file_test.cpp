@@ -1,8 +1,8 @@
 // Writing the settings file, and where: "C:\Program Files" when it may be
 // written, else a per-user copy in the user's VirtualStore, which once
-// there is read and written in its place. (That what is written reads back
-// the same, value for value, a run of line breaks in a value as one space
-// on its own line, the round-trip fuzzer shows: tests/fuzz/fuzz_roundtrip.cpp.)
+// there is read and written in its place. (That what the settings window
+// saves the bar reads back, the fuzzer of a user's actions shows:
+// tests/fuzz/fuzz_actions.cpp.)
 #include "bar_fixture.h"
 
 #include "app/settings_location.h"

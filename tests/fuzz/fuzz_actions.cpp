@@ -235,12 +235,20 @@ class Player {
         frmConfig* window = openSettings();
         if (!window)
             return;
-        const std::string expected = desk_.ansiFromUtf8(settingsFileText(window->editedSettings()));
+        const SettingsRecord edited = window->editedSettings();
+        const std::string expected = desk_.ansiFromUtf8(settingsFileText(edited));
         const auto before = files();
         const std::size_t boxes = desk_.messageBoxes().size();
         desk_.click(window->cmdSave);
         if (desk_.messageBoxes().size() == boxes) {
             saved_ = expected;
+            // The bar made anew read it all back, unless the file is locked
+            // against reading (on a low screen it keeps to the short layout
+            // whatever the file says).
+            SettingsRecord back = settings();
+            back.FullHeight = edited.FullHeight;
+            require(readLocked_ || desk_.ansiFromUtf8(settingsFileText(back)) == expected,
+                    "the new bar reads back what was saved");
             return;
         }
         require(desk_.messageBoxes().size() == boxes + 1 && files() == before,
@@ -270,7 +278,7 @@ class Player {
     // cut short, in any combination, or none: the disk healed.
     void changeDisk() {
         if (in_.ConsumeBool())
-            return desk_.setReadLocked(in_.ConsumeBool());
+            return desk_.setReadLocked(readLocked_ = in_.ConsumeBool());
         const int faults = in_.ConsumeIntegralInRange(0, 7);
         desk_.setWriteProtected(faults & 1);
         desk_.setLocalAppDataWriteProtected(faults & 2);
@@ -321,6 +329,7 @@ class Player {
     Program program_{desk_};
     std::optional<std::string> saved_; // the file's bytes as last saved
     bool writeFaults_ = false;
+    bool readLocked_ = false;
 };
 
 } // namespace
