@@ -96,10 +96,6 @@ wait_for_collapsed_bar() {
     return 1
 }
 
-# The open bar's tile panel starts 40 px down the screen (its first glyph
-# about 45); above it lies the bar's bare background, in its back colour.
-BAR_TILES_TOP=40
-
 # No X window of the program, mapped or not, is a bar at the right edge.
 no_bar_at_right() {
     ! program_windows --all | grep -q "^$BAR_LEFT_AT_RIGHT_EDGE $BAR_TOP .* $BAR_HEIGHT\$"
