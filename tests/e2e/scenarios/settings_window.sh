@@ -2,9 +2,9 @@
 # soak. Opened from the bar's settings tile, it takes a new caption for a
 # tile, a glyph colour from the palette, a translucency level from its list
 # and the left side; "GUARDAR" writes exactly those values to the settings
-# file and brings the bar anew at the left edge. "Acerca" opens the shell's
-# About box. (How the window and the bar look, the Win32 tests read from
-# the real windows; a tile's click reaching the shell, the native tests.)
+# file and brings the bar anew at the left edge. (How the window and the
+# bar look, the Win32 tests read from the real windows; a tile's click
+# reaching the shell and "Acerca" the About box, the native tests.)
 
 SETTINGS_WINDOW_TITLE='^Tavrin \| Configuración:$'
 # With no window manager on the virtual screen nothing draws a frame: the
@@ -36,8 +36,6 @@ GLASS_LIST_LEFT=184
 GLASS_LIST_WIDTH=97
 LEFT_SIDE_BOX_X=420
 SAVE_BUTTON_X=580
-# The "Acerca" heading.
-ABOUT_HEADING=(636 20)
 
 # The edits, and the lines of the settings file they go to.
 CAPTION_ROW=3
@@ -61,9 +59,6 @@ TILE_FIRST_TOP=35
 TILE_PITCH=100
 TILE_CLICK_DOWN=30
 SETTINGS_TILE=6
-# Wine's About box, in the regional settings' language, in the program's
-# own process.
-ABOUT_WINDOW_TITLE='^Acerca de Tavrin$'
 
 SETTINGS_WINDOW_ORIGIN=()
 
@@ -213,17 +208,4 @@ check_new_bar() {
     expect "a new bar stands collapsed at the left edge" \
         wait_for_collapsed_bar --all "$BAR_LEFT_AT_LEFT_EDGE" || return 1
     open_bar_by_corner "$BAR_LEFT_AT_LEFT_EDGE" 0 $((SCREEN_HEIGHT - 1))
-}
-
-# The third: the About box.
-check_about_box() {
-    local shot="$SHOTS/settings_window-about.png"
-    click_in_settings "${ABOUT_HEADING[@]}" || return 1
-    expect "\"Acerca\" opens the About box \"Acerca de Tavrin\", a window of the program's process" \
-        wait_until "$WINDOW_SECONDS" window_shown "$PROGRAM_WINDOW_CLASS" "$ABOUT_WINDOW_TITLE" || return 1
-    screenshot "$shot" || return 1
-    # Its default button, "Aceptar", takes Enter.
-    xdotool key Return || return 1
-    expect "Enter closes it" \
-        wait_until "$WINDOW_SECONDS" window_gone "$PROGRAM_WINDOW_CLASS" "$ABOUT_WINDOW_TITLE"
 }
