@@ -13,10 +13,9 @@ BAR_REACH=40
 SAVED_LEFT_SIDE=0
 # The tiles, 100 px apart: the full bar's seven start 35 px down the
 # screen, the short bar's five 135 px (on 1366 x 768); the settings tile
-# is the last. A tile's caption lies 64 to 89 px down its face.
+# is the last.
 TILES=7
 TILES_TOP=35
-CAPTION_DOWN=76
 # The corner of a dwell under way, "X Y"; empty once the bar opened.
 DWELL_CORNER=""
 
@@ -82,11 +81,12 @@ leave_bar() {
     check "leaving it collapses the bar" wait_until "$CLOSE_SECONDS" bar_collapsed_now
 }
 
-# tile_point TILE face|caption: POINT is a random point of the tile's face
-# above its caption, or of its caption.
-tile_point() {
-    local middle=$(($(bar_left_now) + BAR_OPEN_WIDTH / 2)) top=$((TILES_TOP + TILE_PITCH * $1))
+# settings_tile_point: POINT is a random point of the settings tile's face,
+# above its caption.
+settings_tile_point() {
+    local middle=$(($(bar_left_now) + BAR_OPEN_WIDTH / 2)) top=$((TILES_TOP + TILE_PITCH * (TILES - 1)))
     rand_between $((middle - 20)) $((middle + 20))
-    POINT=("$R" $((top + CAPTION_DOWN)))
-    [ "$2" = caption ] || { rand_between $((top + 10)) $((top + 55)) && POINT[1]=$R; }
+    POINT=("$R" 0)
+    rand_between $((top + 10)) $((top + 55))
+    POINT[1]=$R
 }

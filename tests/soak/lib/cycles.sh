@@ -20,14 +20,13 @@ pause_ms() {
     sleep "$(printf '%d.%03d' $(($1 / 1000)) $(($1 % 1000)))"
 }
 
-# click_at X Y [mousedown]: a click (or a press alone) far enough from the
-# last press that the two make no double-click; the settings window's
-# helpers click through it too.
+# click_at X Y: a click far enough from the last press that the two make
+# no double-click; the settings window's helpers click through it too.
 click_at() {
     move_pointer "$1" "$2" || return 1
     local wait_ms=$(((LAST_PRESS_US - ${EPOCHREALTIME/[.,]/}) / 1000 + PRESS_GAP_MS))
     [ "$wait_ms" -le 0 ] || pause_ms "$wait_ms"
-    xdotool "${3:-click}" 1 || return 1
+    xdotool click 1 || return 1
     LAST_PRESS_US=${EPOCHREALTIME/[.,]/}
 }
 
@@ -82,39 +81,12 @@ cycle_corners() {
     done
 }
 
-# Hovers and presses over the open bar; none ends in a click on a face,
-# which would open a folder or the settings window: a press is released
-# over another tile, a click lands on a caption.
-cycle_tiles() {
-    pick top bottom
-    dwell "$PICKED"
-    rand_between 2 5
-    local steps=$R i tile
-    for ((i = 0; i < steps; i++)); do
-        rand "$TILES"
-        tile=$R
-        pick hover hover press press caption
-        log_step "$PICKED $tile"
-        case $PICKED in
-        hover) tile_point "$tile" face && move_pointer "${POINT[@]}" ;;
-        press)
-            tile_point "$tile" face && click_at "${POINT[@]}" mousedown || return 1
-            rand $((TILES - 1))
-            tile_point $(((tile + 1 + R) % TILES)) face && move_pointer "${POINT[@]}" && xdotool mouseup 1
-            ;;
-        caption) tile_point "$tile" caption && click_at "${POINT[@]}" ;;
-        esac || return 1
-        rand $((MOVE_PAUSE_MS_MOST + 1))
-        pause_ms "$R"
-    done
-}
-
 # The settings window from the bar's settings tile: a few edits, usually
 # saved, sometimes more edits after the save, which closing drops.
 cycle_settings() {
     pick top bottom
     dwell "$PICKED"
-    tile_point $((TILES - 1)) face && click_at "${POINT[@]}" || return 1
+    settings_tile_point && click_at "${POINT[@]}" || return 1
     log_step "settings tile"
     check "the settings tile opens the settings window" wait_until "$WINDOW_SECONDS" settings_window_open
     rand_between 1 4
@@ -155,14 +127,12 @@ cycle_screen() {
 # both corners after a return, and the screen's change, on every run.
 warm_up() {
     cycle_corners
-    cycle_tiles
-    leave_bar
     cycle_settings
     cycle_screen
 }
 
 run_cycle() {
-    local kinds=(moves moves corners corners tiles tiles settings settings settings settings)
+    local kinds=(moves moves corners corners settings settings settings)
     [ "$CYCLE" -lt "$SCREEN_FIRST_CYCLE" ] || kinds+=(screen)
     pick "${kinds[@]}"
     CYCLE_KIND=$PICKED

@@ -11,7 +11,6 @@ EDITED_ROWS=4
 # types reliably into Wine.
 NAME_CHARACTERS='ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 '
 NAME_MAX_TYPED=16
-SWATCHES=20
 TOOLS_ABOVE_BOTTOM=20
 # Whether the bar ever found the screen low: then "COMPLETO" stays
 # disabled for the program's life.
@@ -44,22 +43,6 @@ edit_name() {
     click_box NAME_BOX "$row" && replace_text "$TEXT"
 }
 
-# edit_colour: the palette opened over a row, a swatch clicked, the palette
-# closed by a second click on the glyph (its place is clicked by no other
-# edit).
-edit_colour() {
-    rand "$EDITED_ROWS"
-    local row=$R
-    rand "$SWATCHES"
-    local swatch=$R
-    log_step "colour $row<-swatch $swatch"
-    click_box GLYPH_BOX "$row" || return 1
-    check "a click on row $row's glyph opens the palette" \
-        wait_until "$WINDOW_SECONDS" palette_open_over "$row" "$SHOTS/palette.png"
-    click_in_settings $((SWATCH_FIRST_MIDDLE + SWATCH_PITCH * swatch)) "$(row_middle "$row")" &&
-        click_box GLYPH_BOX "$row"
-}
-
 edit_level() {
     rand 6
     log_step "level Nivel $((R + 1))"
@@ -82,7 +65,7 @@ edit_layout() {
 # random_edits N: N edits of the kinds above; "COMPLETO" is left alone
 # once the low screen disabled it.
 random_edits() {
-    local kinds=(name name name colour colour colour level level side side) i
+    local kinds=(name name name level level side side) i
     [ "$SMALL_SCREEN_SEEN" = 1 ] || kinds+=(layout layout)
     for ((i = 0; i < $1; i++)); do
         pick "${kinds[@]}"
