@@ -1,8 +1,8 @@
-// The settings window as only its real windows show it: its frame in both
-// layouts, the colours the screen shows of its controls, the palette in
-// front of the row it colours, the folder glyph drawn in the fallback
-// font, a tooltip, the close box, and coming back to the front when it is
-// opened again. (The Tab key's round: frm_config_test.cpp.)
+// The settings window as only its real windows show it: its frame, the
+// colours the screen shows of its controls, the palette in front of the
+// row it colours, the folder glyph drawn in the fallback font, a tooltip,
+// the close box, and coming back to the front when it is opened again.
+// (The Tab key's round: frm_config_test.cpp.)
 #include "app/program.h"
 #include "config/config_values.h"
 #include "config/frm_config.h"
@@ -99,31 +99,17 @@ class ConfigWindow : public ::testing::Test {
     HWND window = nullptr;
 };
 
-TEST_F(ConfigWindow, ItsFrameHoldsTheDesignedClientAreaInBothLayouts) {
-    RECT client;
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.right, 674);
-    EXPECT_EQ(client.bottom, 257);
-    wchar_t caption[64] = {};
-    GetWindowTextW(window, caption, 64);
-    EXPECT_STREQ(caption, L"Tavrin | Configuraci\u00f3n:");
+// (Its caption and client area: the end-to-end scenarios.)
+TEST_F(ConfigWindow, ItsFrameHasACloseBoxAloneATaskbarButtonAndItsTips) {
     const DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_THICKFRAME),
               WS_CAPTION | WS_SYSMENU);
     EXPECT_FALSE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "a taskbar button";
     // A tip set at load reaches the tooltip control.
     EXPECT_EQ(tipOf(window, windowOf(form->lblFolder[kSettingsRow])), L" Figura 7. ");
-
-    // The short layout: the window shrinks.
-    form->chkTotal.setValue(0);
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.right, 674);
-    EXPECT_EQ(client.bottom, 193);
 }
 
-TEST_F(ConfigWindow, TheScreenShowsTheColoursOfTheWindowItsBoxesAndThePalette) {
-    EXPECT_TRUE(shows(onScreen(window, POINT{3, 150}), RGB(70, 70, 70)));
-    EXPECT_TRUE(shows(clearOf(windowOf(form->txtNombre[2])), RGB(10, 10, 10)));
+TEST_F(ConfigWindow, TheScreenShowsTheColoursOfItsBoxesAndThePalette) {
     // The light level: white at 255, light red out of range.
     const POINT light = clearOf(windowOf(form->txtLuz));
     EXPECT_TRUE(shows(light, RGB(255, 255, 255)));
