@@ -83,7 +83,6 @@ TEST(FileServices, LocalAppDataIsTheUsersOwnFolder) {
     const auto driver = conformance::makeDriver();
     const std::optional<std::string> folder = driver->ws().localAppDataFolder();
     ASSERT_TRUE(folder);
-    EXPECT_TRUE(driver->folderExists(*folder)) << *folder;
     EXPECT_NE(folder->back(), '\\');
     // The folder the environment names too (not the roaming one).
     wchar_t variable[MAX_PATH];
