@@ -1,9 +1,9 @@
 // What only the real system shows of the services beside the windows: the
-// ANSI code page, the user's name, the clock and locale, the cursor and
-// the shell (the screen's size in twips, and the stacking calls leaving
-// the user's window active, show in the bar: windows_test.cpp; the message
-// box's text and files, in the conformance suite); and the user's local
-// application data folder.
+// ANSI code page, the user's name, the clock and locale, and the shell
+// (the screen's size in twips, and the stacking calls leaving the user's
+// window active, show in the bar: windows_test.cpp; the message box's text
+// and files, in the conformance suite); and the user's local application
+// data folder.
 #include "platform/win32/system_services.h"
 #include "platform/win32/wide.h"
 
@@ -19,9 +19,9 @@
 namespace tavrin::win32 {
 namespace {
 
-// The user's name and a NUL over the blanks; a civil time, a long date
-// that names its year, and the cursor on the screen.
-TEST(SystemServices, UserNameNowLongDateAndCursor) {
+// The user's name and a NUL over the blanks; a civil time and a long date
+// that names its year.
+TEST(SystemServices, UserNameNowAndLongDate) {
     SystemServices services;
     constexpr std::size_t kBufferSize = 260; // what the bar hands over
     std::string buffer(kBufferSize, ' ');
@@ -50,14 +50,6 @@ TEST(SystemServices, UserNameNowLongDateAndCursor) {
                            date.find(std::to_string(after.year)) != std::string::npos;
     EXPECT_TRUE(namesYear) << date;
     EXPECT_EQ(utf8FromWide(wideFromUtf8(date)), date) << "not valid UTF-8";
-    if (PRIMARYLANGID(GetUserDefaultLangID()) == LANG_SPANISH) {
-        EXPECT_NE(date.find(" de "), std::string::npos) << date;
-    }
-
-    Point cursor{-99999, -99999};
-    ASSERT_TRUE(services.getCursorPos(cursor));
-    EXPECT_GE(cursor.x, 0);
-    EXPECT_LT(cursor.x, GetSystemMetrics(SM_CXSCREEN));
 }
 
 // Spanish folder names round-trip through Windows-1252, and reach the
@@ -85,17 +77,12 @@ TEST(SystemServices, SpanishTextRoundTripsThroughCp1252AndReachesTheShellInIt) {
               32);
     EXPECT_TRUE(
         driver->runUntil([&] { return driver->ws().fileExists(folder + "\\se\u00f1al.txt"); }));
-
-    EXPECT_LE(services.shellExecute(0, std::nullopt, folder + "\\no-existe.exe", std::nullopt,
-                                    std::nullopt, SW_HIDE),
-              32);
 }
 
 TEST(FileServices, LocalAppDataIsTheUsersOwnFolder) {
     const auto driver = conformance::makeDriver();
     const std::optional<std::string> folder = driver->ws().localAppDataFolder();
     ASSERT_TRUE(folder);
-    EXPECT_TRUE(driver->folderExists(*folder)) << *folder;
     EXPECT_NE(folder->back(), '\\');
     // The folder the environment names too (not the roaming one).
     wchar_t variable[MAX_PATH];

@@ -2,7 +2,6 @@
 // judged by its pixels.
 #include "platform/codepage.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/text/font_cache.h"
 #include "platform/win32/text/font_catalog.h"
 #include "platform/win32/text/font_chooser.h"
 #include "platform/win32/text/text_painter.h"
@@ -13,8 +12,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <vector>
 
 namespace tavrin::win32 {
 namespace {
@@ -94,91 +93,63 @@ class Canvas {
     HGDIOBJ old_ = nullptr;
 };
 
-std::wstring faceOf(HFONT font) {
-    UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    Selected selected(dc.get(), font);
-    wchar_t face[LF_FACESIZE] = {};
-    GetTextFaceW(dc.get(), LF_FACESIZE, face);
-    return face;
-}
-
 // Wine's own Wingdings, which has a few dozen of the glyphs and not the
-// folder, made available to this process for the object's life when no
-// Wingdings is installed and Wine's file is at hand.
-class WineWingdings {
-  public:
-    WineWingdings()
-        : added_(!FontCatalog::installed().has(L"Wingdings") &&
-                 AddFontResourceExW(kPath, FR_PRIVATE, nullptr) > 0) {}
+// folder, made available to this process while the object lives, where no
+// Wingdings is installed.
+struct WineWingdings {
+    static constexpr const wchar_t* kPath = L"Z:\\usr\\share\\wine\\fonts\\wingding.ttf";
+    const bool added = !FontCatalog::installed().has(L"Wingdings") &&
+                       AddFontResourceExW(kPath, FR_PRIVATE, nullptr) > 0;
     ~WineWingdings() {
-        if (added_)
+        if (added)
             RemoveFontResourceExW(kPath, FR_PRIVATE, nullptr);
     }
-    WineWingdings(const WineWingdings&) = delete;
-    WineWingdings& operator=(const WineWingdings&) = delete;
-    bool added() const { return added_; }
-
-  private:
-    static constexpr const wchar_t* kPath = L"Z:\\usr\\share\\wine\\fonts\\wingding.ttf";
-    bool added_;
 };
 
 // The tile's glyph, 45-point bold Wingdings "0", against the missing-glyph
-// box the same font draws for a character it cannot show, whether
-// Wingdings is there or not. (Where it is there but lacks the folder, as
-// Wine's own, the folder comes from the same fallback font:
-// FontChooser.EachSymbolFallsBackOnItsOwn.)
+// box the same font draws for a character it cannot show: with no
+// Wingdings, and with Wine's own, where the folder it lacks falls back on
+// its own and the black square it has stays in it. What controls show for
+// symbol text round-trips to the program's characters for every code.
 TEST(TextPainter, FolderGlyphIsDrawnAsAGlyphNotAsTheMissingGlyphBox) {
-    TextPainter painter;
-    const RECT tile{0, 0, 106, 100};
-    Canvas folder(106, 100);
-    painter.draw(folder.dc(), kGlyphFont, "0", tile, Alignment::Center, kInk);
-    Canvas missing(106, 100);
-    painter.draw(missing.dc(), kGlyphFont, kUnknownCharacter, tile, Alignment::Center, kInk);
+    for (const bool withWines : {false, true}) {
+        SCOPED_TRACE(withWines);
+        std::optional<WineWingdings> wine;
+        if (withWines)
+            wine.emplace();
+        TextPainter painter;
+        const RECT tile{0, 0, 106, 100};
+        Canvas folder(106, 100);
+        painter.draw(folder.dc(), kGlyphFont, "0", tile, Alignment::Center, kInk);
+        Canvas missing(106, 100);
+        painter.draw(missing.dc(), kGlyphFont, kUnknownCharacter, tile, Alignment::Center, kInk);
 
-    const InkBox glyph = folder.ink();
-    // A folder at 60 pixels to the em is some 50 by 40 pixels, most of it
-    // ink, and lies on its side, unlike the digit or a missing-glyph box.
-    EXPECT_GT(glyph.count, 600);
-    EXPECT_GT(glyph.bottom - glyph.top, 30);
-    EXPECT_GT(glyph.right - glyph.left, glyph.bottom - glyph.top);
-    // Far from a box outline, whatever the box looks like.
-    EXPECT_GT(folder.differences(missing), glyph.count / 2);
-    // Centred in the tile, within rounding of the glyph's side bearings.
-    EXPECT_NEAR(glyph.left, tile.right - glyph.right, 4);
-}
+        const InkBox glyph = folder.ink();
+        // A folder at 60 pixels to the em is some 50 by 40 pixels, most of
+        // it ink, and lies on its side, unlike the digit or a missing-glyph
+        // box.
+        EXPECT_GT(glyph.count, 600);
+        EXPECT_GT(glyph.bottom - glyph.top, 30);
+        EXPECT_GT(glyph.right - glyph.left, glyph.bottom - glyph.top);
+        // Far from a box outline, whatever the box looks like.
+        EXPECT_GT(folder.differences(missing), glyph.count / 2);
+        // Centred in the tile, within rounding of the glyph's side bearings.
+        EXPECT_NEAR(glyph.left, tile.right - glyph.right, 4);
 
-TEST(TextPainter, CaptionIsDrawnInsideItsBoxAlignedAsAskedAndWrappedAtWords) {
-    TextPainter painter;
-    const RECT box{10, 5, 116, 30}; // a tile caption, 106 by 25 pixels
-    // Within a couple of pixels: ink is symmetric but for side bearings.
-    constexpr int kSlack = 2;
-    for (Alignment alignment : {Alignment::Center, Alignment::Left, Alignment::Right}) {
-        SCOPED_TRACE(static_cast<int>(alignment));
-        Canvas canvas(126, 40);
-        painter.draw(canvas.dc(), kCaptionFont, "Im\u00e1genes", box, alignment, kInk);
-        const InkBox ink = canvas.ink();
-        ASSERT_GT(ink.count, 0);
-        EXPECT_EQ(ink.count, canvas.ink(box).count);
-        const int before = ink.left - box.left, after = box.right - ink.right;
-        if (alignment == Alignment::Center)
-            EXPECT_NEAR(before, after, kSlack);
-        else
-            EXPECT_LE(alignment == Alignment::Left ? before : after, kSlack);
-        // Drawn from the top, on a background left as it was.
-        EXPECT_LT(ink.top, box.top + (box.bottom - box.top) / 2);
-        EXPECT_EQ(canvas.at(box.left, box.bottom - 1), kBackground);
+        const WingdingsCodes codes;
+        for (int code = kFirstWingdingsCode; code < kLastWingdingsCode; ++code) {
+            std::string one;
+            appendUtf8(one, codes.characterOf(code));
+            EXPECT_EQ(painter.programText(kGlyphFont, painter.controlText(kGlyphFont, one)), one)
+                << "code " << code;
+        }
+        if (wine && wine->added) {
+            FontChooser chooser(FontCatalog::installed());
+            const HFONT wingdings = chooser.chosenFont(kGlyphFont);
+            EXPECT_NE(chooser.runs(kGlyphFont, "0").at(0).font, wingdings);
+            EXPECT_EQ(chooser.runs(kGlyphFont, "n").at(0).font, wingdings);
+        }
     }
-
-    // Plain text wraps at words within the box.
-    Canvas canvas(106, 100);
-    const SIZE line = painter.measure(canvas.dc(), kCaptionFont, "Im\u00e1genes");
-    const RECT narrow{0, 0, line.cx + 4, canvas.height()};
-    painter.draw(canvas.dc(), kCaptionFont, "Im\u00e1genes Im\u00e1genes", narrow, Alignment::Left,
-                 kInk);
-    const InkBox ink = canvas.ink();
-    EXPECT_GT(ink.bottom, line.cy); // a second line
-    EXPECT_LE(ink.right, narrow.right);
 }
 
 // For each way text is drawn (the plain path, the symbol font's glyphs and
@@ -193,7 +164,6 @@ TEST(TextPainter, EachPathMeasuresItsInkKeepsToItsBoxAndLeavesTheDcAsItWas) {
         std::string text;
     } cases[] = {
         {kCaptionFont, "Configuraci\u00f3n Documentos Im\u00e1genes"},
-        {kGlyphFont, "0"},
         {kGlyphFont, "01J"},
         {kCaptionFont, kShapedCaption},
     };
@@ -212,24 +182,23 @@ TEST(TextPainter, EachPathMeasuresItsInkKeepsToItsBoxAndLeavesTheDcAsItWas) {
         EXPECT_LE(size.cy, 2 * ink.bottom + 4);
         EXPECT_LE(size.cx, ink.right + size.cy / 2);
 
-        for (Alignment alignment : {Alignment::Left, Alignment::Center, Alignment::Right}) {
-            Canvas canvas(120, 80);
-            const RECT box{40, 30, 80, 50};
-            HGDIOBJ font = GetCurrentObject(canvas.dc(), OBJ_FONT);
-            SetTextColor(canvas.dc(), rgb(1, 2, 3));
-            SetBkMode(canvas.dc(), OPAQUE);
-            painter.measure(canvas.dc(), c.font, c.text);
+        Canvas canvas(120, 80);
+        const RECT box{40, 30, 80, 50};
+        HGDIOBJ font = GetCurrentObject(canvas.dc(), OBJ_FONT);
+        SetTextColor(canvas.dc(), rgb(1, 2, 3));
+        SetBkMode(canvas.dc(), OPAQUE);
+        painter.measure(canvas.dc(), c.font, c.text);
+        for (Alignment alignment : {Alignment::Left, Alignment::Center, Alignment::Right})
             painter.draw(canvas.dc(), c.font, c.text, box, alignment, kInk);
-            const InkBox boxed = canvas.ink();
-            ASSERT_GT(boxed.count, 0);
-            EXPECT_EQ(boxed.count, canvas.ink(box).count);
-            EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), font);
-            EXPECT_EQ(GetTextColor(canvas.dc()), rgb(1, 2, 3));
-            EXPECT_EQ(GetBkMode(canvas.dc()), OPAQUE);
-            RECT clip{};
-            EXPECT_EQ(GetClipBox(canvas.dc(), &clip), SIMPLEREGION);
-            EXPECT_EQ(clip.right - clip.left, canvas.width());
-        }
+        const InkBox boxed = canvas.ink();
+        ASSERT_GT(boxed.count, 0);
+        EXPECT_EQ(boxed.count, canvas.ink(box).count);
+        EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), font);
+        EXPECT_EQ(GetTextColor(canvas.dc()), rgb(1, 2, 3));
+        EXPECT_EQ(GetBkMode(canvas.dc()), OPAQUE);
+        RECT clip{};
+        EXPECT_EQ(GetClipBox(canvas.dc(), &clip), SIMPLEREGION);
+        EXPECT_EQ(clip.right - clip.left, canvas.width());
     }
     Canvas canvas(10, 10);
     const SIZE plain = painter.measure(canvas.dc(), kCaptionFont, "AB");
@@ -237,53 +206,6 @@ TEST(TextPainter, EachPathMeasuresItsInkKeepsToItsBoxAndLeavesTheDcAsItWas) {
     EXPECT_GT(ampersand.cx, plain.cx);
     EXPECT_EQ(ampersand.cy, plain.cy);
     EXPECT_EQ(painter.measure(canvas.dc(), kCaptionFont, "").cx, 0);
-}
-
-// What real controls show for symbol text round-trips to the program's
-// characters for every code. (That an edit shows the folder drawn from the
-// fallback font: config_window_test.cpp.)
-TEST(TextPainter, ControlTextRoundTripsEveryWingdingsCode) {
-    TextPainter painter;
-    const WingdingsCodes codes;
-    for (int code = kFirstWingdingsCode; code < kLastWingdingsCode; ++code) {
-        std::string one;
-        appendUtf8(one, codes.characterOf(code));
-        EXPECT_EQ(painter.programText(kGlyphFont, painter.controlText(kGlyphFont, one)), one)
-            << "code " << code;
-    }
-}
-
-// A Wingdings that has some glyphs and lacks others, like Wine's own: each
-// character is drawn from Wingdings where it has the glyph and from the
-// fallback where it does not.
-TEST(FontChooser, EachSymbolFallsBackOnItsOwn) {
-    WineWingdings wine;
-    FontChooser chooser(FontCatalog::installed());
-    HFONT wingdings = chooser.chosenFont(kGlyphFont);
-    if (!wingdings)
-        GTEST_SKIP() << "no Wingdings to try";
-    ASSERT_EQ(faceOf(wingdings), L"Wingdings");
-
-    FontCache cache;
-    const WingdingsCodes codes;
-    int present = 0, absent = 0;
-    for (int code = kFirstWingdingsCode; code < kLastWingdingsCode; ++code) {
-        const bool has = cache.hasGlyph(wingdings, static_cast<char32_t>(code)) ||
-                         cache.hasGlyph(wingdings, 0xF000 + static_cast<char32_t>(code));
-        std::string text;
-        appendUtf8(text, codes.characterOf(code));
-        const std::vector<FontRun> runs = chooser.runs(kGlyphFont, text);
-        ASSERT_EQ(runs.size(), 1u);
-        (has ? present : absent) += 1;
-        EXPECT_EQ(runs[0].font == wingdings, has) << "code " << code;
-    }
-    EXPECT_GT(present, 0);
-    EXPECT_EQ(chooser.symbolFallsBack(kGlyphFont), absent > 0);
-    if (wine.added()) {
-        EXPECT_TRUE(chooser.symbolFallsBack(kGlyphFont));
-        EXPECT_FALSE(cache.hasGlyph(wingdings, U'0'));
-        EXPECT_TRUE(cache.hasGlyph(wingdings, U'n')); // the black square
-    }
 }
 
 } // namespace
