@@ -1,5 +1,5 @@
 // The settings window: filled from the settings, its layouts, the button
-// editor, the light level, the Tab key's round, saving and the About box.
+// editor, the light level, saving and the About box.
 #include "bar_fixture.h"
 
 #include "app/version.h"
@@ -241,23 +241,6 @@ TEST_F(ConfigTest, ASaveThatCannotBeWrittenLeavesTheBarOnTheOldFile) {
     EXPECT_EQ(program.loaded<frmSide>()->Labels[0].caption(), "Disco");
     EXPECT_EQ(settings().ShortcutName[0].text(), "Disco");
     EXPECT_EQ(c.txtNombre[0].text(), "Nuevo");
-}
-
-// The window comes up on the first name; Tab goes row by row, name, glyph
-// and folder, then through the tools from left to right, and round again.
-TEST_F(ConfigTest, TabGoesRowByRowThenThroughTheTools) {
-    frmConfig& c = openConfig();
-    std::vector<Control*> expected, round;
-    for (std::size_t i = 0; i < kShortcuts; ++i)
-        expected.insert(expected.end(), {&c.txtNombre[i], &c.lblFolder[i], &c.txtCarpeta[i]});
-    expected.insert(expected.end(), {&c.txtLuz, &c.lblFolder[kSettingsRow], &c.cboGlass,
-                                     &c.chkTotal, &c.chkLeft, &c.cmdSave, &c.txtNombre[0]});
-    round.push_back(desk.focusedControl());
-    while (round.size() < expected.size()) {
-        desk.pressTab(c);
-        round.push_back(desk.focusedControl());
-    }
-    EXPECT_EQ(round, expected);
 }
 
 TEST_F(ConfigTest, AcercaOpensTheAboutBoxAndTheCloseBoxDropsTheEdits) {

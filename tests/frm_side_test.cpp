@@ -92,22 +92,6 @@ TEST_F(BarTest, TheLineBufferHoldsTheFirstThirtyLinesReadSinceTheBarWasMade) {
     EXPECT_EQ(fresh.List1.listCount(), 30);
 }
 
-TEST_F(BarTest, AnEmptyFileEmptiesTheTextsAndStillRunsTheSetUp) {
-    writeFileBytes("");
-    frmSide& bar = loadBar();
-    const SettingsRecord& s = settings();
-    EXPECT_EQ(s.ShortcutName[0].text(), "");
-    EXPECT_EQ(s.ShortcutFolder[0].text(), "");
-    EXPECT_EQ(s.ShortcutGlyph[6].text(), "");
-    EXPECT_EQ(s.GlassAlpha, 240);
-    // The set-up ran as far as the empty light level: the captions are empty.
-    EXPECT_EQ(bar.Labels[0].caption(), "");
-    EXPECT_EQ(bar.Labels[0].foreColor(), rgb(224, 224, 224));
-    // Empty side and height count as the right edge and the full bar.
-    EXPECT_EQ(bar.left(), 20490 - 1590);
-    EXPECT_EQ(bar.frmeBar.height(), 10500);
-}
-
 TEST_F(BarTest, ABadOrMissingOpacityLineKeepsTheDefaultOpacity) {
     std::vector<std::string> lines = defaultLines();
     lines[20] = "&";

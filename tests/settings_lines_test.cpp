@@ -10,16 +10,12 @@
 namespace tavrin {
 namespace {
 
-// A file held in memory that hands out at most `piece` bytes per read and
-// fails once `failAt` bytes have been handed out.
+// A file held in memory that hands out at most `piece` bytes per read.
 class MemoryFile : public FileReader {
   public:
-    MemoryFile(std::string bytes, std::size_t piece, std::size_t failAt = std::string::npos)
-        : bytes_(std::move(bytes)), piece_(piece), failAt_(failAt) {}
+    MemoryFile(std::string bytes, std::size_t piece) : bytes_(std::move(bytes)), piece_(piece) {}
     std::optional<std::size_t> read(char* buffer, std::size_t size) override {
-        if (pos_ >= failAt_)
-            return std::nullopt;
-        const std::size_t n = std::min({size, piece_, bytes_.size() - pos_, failAt_ - pos_});
+        const std::size_t n = std::min({size, piece_, bytes_.size() - pos_});
         std::memcpy(buffer, bytes_.data() + pos_, n);
         pos_ += n;
         return n;
@@ -28,7 +24,6 @@ class MemoryFile : public FileReader {
   private:
     std::string bytes_;
     std::size_t piece_;
-    std::size_t failAt_;
     std::size_t pos_ = 0;
 };
 
@@ -81,16 +76,6 @@ TEST(LineReader, KeepsTheStartOfALongLineAndPassesOverTheRest) {
     MemoryFile exact("12345\n", 2);
     LineReader reader(exact, 5);
     EXPECT_EQ(reader.next(), "12345");
-}
-
-TEST(LineReader, AFailedReadEndsTheLinesAndSaysSo) {
-    MemoryFile file("uno\r\ndos\r\ntres", 2, 7);
-    LineReader reader(file, kLongest);
-    EXPECT_EQ(reader.next(), "uno");
-    EXPECT_FALSE(reader.failed());
-    EXPECT_EQ(reader.next(), std::nullopt); // "dos" broke off
-    EXPECT_TRUE(reader.failed());
-    EXPECT_EQ(reader.next(), std::nullopt);
 }
 
 } // namespace

@@ -47,7 +47,6 @@ class ProbeForm : public Form {
         frame.setGeometry(150, 1050, 5400, 600);
         frame.setBordered(false);
         frame.add(inFrame);
-        frame.add(timerInFrame);
         inFrame.setGeometry(0, 0, 2400, 360);
         button.setGeometry(150, 1800, 1500, 450);
         button.setCaption("Guardar");
@@ -77,7 +76,6 @@ class ProbeForm : public Form {
     CheckBox check;
     Frame frame;
     TextBox inFrame;
-    Timer timerInFrame;
     CommandButton button;
     ComboBox combo;
     HScrollBar scroll;

@@ -76,11 +76,6 @@ bar_shown_without_splash() {
         ! grep -qx -- "-*[0-9]* -*[0-9]* $SPLASH_WIDTH $SPLASH_HEIGHT" <<<"$windows"
 }
 
-# bar_left: the left of the bar's window, whatever its width.
-bar_left() {
-    program_windows | awk -v h="$BAR_HEIGHT" '$4 == h && left == "" { left = $1 } END { print left }'
-}
-
 # resting_on_right_corners WIDTH HEIGHT: the bar's tripwires lie on the
 # right edge's corner pixels of a WIDTH x HEIGHT screen.
 resting_on_right_corners() {

@@ -16,9 +16,3 @@ colour_count() {
 pixel_is() {
     [ "$(colour_count "$1" "$2" "$3" 1 1 "$4" "$5" "$6")" -eq 1 ]
 }
-
-# screen_column_is FILE X RED GREEN BLUE: a fresh screenshot into FILE
-# shows the whole column X in the colour.
-screen_column_is() {
-    screenshot "$1" && [ "$(colour_count "$1" "$2" 0 1 "$SCREEN_HEIGHT" "$3" "$4" "$5")" -eq "$SCREEN_HEIGHT" ]
-}

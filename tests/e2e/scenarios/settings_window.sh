@@ -165,21 +165,11 @@ show_settings_difference() {
         <(iconv -f CP1252 -t UTF-8 "$(settings_file)" 2>/dev/null | cat -A) | sed 's/^/    /'
 }
 
-# The tiles of the bar.
-tile_top() {
-    echo $((TILE_FIRST_TOP + TILE_PITCH * $1))
-}
-
-# click_tile MIDDLE TILE: a click on the tile's glyph face.
-click_tile() {
-    click_at "$1" $(($(tile_top "$2") + TILE_CLICK_DOWN))
-}
-
 # open_settings_from_bar LEFT CORNER_X CORNER_Y MIDDLE: opens the bar at
 # the corner and clicks its settings tile.
 open_settings_from_bar() {
     open_bar_by_corner "$1" "$2" "$3" || return 1
-    click_tile "$4" "$SETTINGS_TILE" || return 1
+    click_at "$4" $((TILE_FIRST_TOP + TILE_PITCH * SETTINGS_TILE + TILE_CLICK_DOWN)) || return 1
     expect_settings_window
 }
 

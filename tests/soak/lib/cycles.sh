@@ -10,9 +10,6 @@ MOVE_PAUSE_MS_MOST=300
 # away over the root window before coming back to the same pixel.
 TOUCH_MS=(100 400)
 AWAY_MS=(150 400)
-# The screen's change waits for a few cycles: the low screen disables
-# "COMPLETO" for the program's life, so the layouts are switched first.
-SCREEN_FIRST_CYCLE=4
 # When the last press was, in microseconds.
 LAST_PRESS_US=0
 
@@ -132,8 +129,7 @@ warm_up() {
 }
 
 run_cycle() {
-    local kinds=(moves moves corners corners settings settings settings)
-    [ "$CYCLE" -lt "$SCREEN_FIRST_CYCLE" ] || kinds+=(screen)
+    local kinds=(moves moves corners corners settings settings settings screen)
     pick "${kinds[@]}"
     CYCLE_KIND=$PICKED
     "cycle_$CYCLE_KIND"

@@ -102,13 +102,6 @@ settings_file_well_formed() {
         [ "$(tr -cd '\r' <"$file" | wc -c)" -eq 30 ] && [ "$(grep -c $'\r$' "$file")" -eq 30 ]
 }
 
-# A folder the shell opens is a window of Wine's explorer.exe.
-FOLDER_WINDOW_CLASS='^explorer\.exe$'
-
-no_shell_window() {
-    [ -z "$(xdotool search --onlyvisible --class "$FOLDER_WINDOW_CLASS" 2>/dev/null)" ]
-}
-
 # The checks that end every cycle: the program runs; with the cursor in the
 # middle of the screen the bar collapses and rests, the panel and every
 # other window gone; memory and windows within their bounds.
@@ -119,7 +112,6 @@ end_of_cycle() {
     check "the clock panel's window goes" wait_until "$CLOSE_SECONDS" clock_panel_gone
     check "the bar rests, its tripwires on its corners" wait_until "$CLOSE_SECONDS" bar_resting_now
     check "no settings window is open" settings_window_gone
-    check "no window of the shell's is open" no_shell_window
     check "the settings file holds thirty CR LF lines" settings_file_well_formed
     check "resident memory within its bound (${RSS_BOUND_KIB:-none yet} KiB)" memory_within_bound
     check "X windows within their bound (${WINDOW_BOUND:-none yet})" wait_until "$WINDOW_SECONDS" windows_within_bound
