@@ -16,6 +16,9 @@ namespace tavrin {
 inline constexpr int kShortcuts = 6; // folder tiles
 inline constexpr int kTiles = 7;     // folder tiles and the settings tile
 inline constexpr int kSettingsLines = 30;
+// The opacity before any file, and of a file whose last two lines are no
+// numbers of their type.
+inline constexpr std::int16_t kDefaultGlassAlpha = 240;
 // The most of one line of the file that is kept, in bytes: the longest
 // path Windows accepts has 32767 characters. No value can use more: a
 // folder is no longer, a caption shows a few words, a number or a glyph far
@@ -57,8 +60,8 @@ std::string settingsFileText(const SettingsRecord& settings);
 // by position: lines 0-27 as text (a line the file does not have is empty
 // text), line 28 as the opacity and 29 as the settings tile's colour, each
 // a number of its type. When either of those is not, the opacity becomes
-// 240 and the settings tile's colour keeps its value; else a glyph "&"
-// becomes "&&", which the bar draws as one "&".
+// kDefaultGlassAlpha and the settings tile's colour keeps its value; else
+// a glyph "&" becomes "&&", which the bar draws as one "&".
 void settingsFromLines(const std::vector<std::string>& lines, SettingsRecord& settings);
 
 } // namespace tavrin

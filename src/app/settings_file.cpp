@@ -7,9 +7,6 @@ namespace tavrin {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-// The opacity a file gets whose opacity or settings-tile colour is no
-// number of its type.
-constexpr std::int16_t kUnreadableAlpha = 240;
 // Room for a file of ordinary values without growing.
 constexpr std::size_t kTypicalFileSize = 1024;
 
@@ -111,7 +108,7 @@ void settingsFromLines(const std::vector<std::string>& lines, SettingsRecord& s)
     const std::optional<std::int32_t> color =
         colorNumber ? tryRoundToInt32(*colorNumber) : std::nullopt;
     if (!color) {
-        s.GlassAlpha = kUnreadableAlpha;
+        s.GlassAlpha = kDefaultGlassAlpha;
         return;
     }
     s.GlassAlpha = *alpha;

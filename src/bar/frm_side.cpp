@@ -148,7 +148,7 @@ void frmSide::Form_Load() {
     WindowSystem& ws = windowSystem();
     SettingsRecord& s = module1().Settings;
 
-    s.GlassAlpha = 240;
+    s.GlassAlpha = kDefaultGlassAlpha;
     s.FullHeight = 1;
     eLoad();
     if (ws.screenHeight() < kSmallScreen) {
