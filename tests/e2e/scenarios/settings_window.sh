@@ -62,15 +62,22 @@ SETTINGS_TILE=6
 
 SETTINGS_WINDOW_ORIGIN=()
 
-# settings_window_shown: the settings window is mapped where it belongs;
-# keeps its origin for the points above.
-settings_window_shown() {
+# settings_window_open: the settings window is mapped; keeps its origin
+# and height for the points in it.
+settings_window_open() {
     local id geometry
     id=$(mapped_window "$PROGRAM_WINDOW_CLASS" "$SETTINGS_WINDOW_TITLE")
     [ -n "$id" ] || return 1
-    geometry=$(window_geometry "$id")
-    read -ra SETTINGS_WINDOW_ORIGIN <<<"${geometry% * *}"
-    [ "$geometry" = "${SETTINGS_CLIENT_AREA[*]}" ]
+    read -ra geometry <<<"$(window_geometry "$id")"
+    [ ${#geometry[@]} -eq 4 ] || return 1
+    SETTINGS_WINDOW_ORIGIN=("${geometry[@]:0:2}")
+    SETTINGS_HEIGHT=${geometry[3]}
+    SETTINGS_GEOMETRY=${geometry[*]}
+}
+
+# settings_window_shown: it is mapped where it belongs, at its full size.
+settings_window_shown() {
+    settings_window_open && [ "$SETTINGS_GEOMETRY" = "${SETTINGS_CLIENT_AREA[*]}" ]
 }
 
 settings_window_gone() {

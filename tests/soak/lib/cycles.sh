@@ -85,7 +85,7 @@ cycle_settings() {
     dwell "$PICKED"
     settings_tile_point && click_at "${POINT[@]}" || return 1
     log_step "settings tile"
-    check "the settings tile opens the settings window" wait_until "$WINDOW_SECONDS" settings_window_open
+    check "the settings tile opens the settings window" wait_until "$WINDOW_SECONDS" settings_window_ready
     rand_between 1 4
     random_edits "$R"
     if chance 80; then

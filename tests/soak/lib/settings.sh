@@ -16,22 +16,15 @@ TOOLS_ABOVE_BOTTOM=20
 # disabled for the program's life.
 SMALL_SCREEN_SEEN=0
 
-# settings_window_open: the window is mapped; keeps its origin and height
-# for the points in it.
-settings_window_open() {
-    local id geometry
-    id=$(mapped_window "$PROGRAM_WINDOW_CLASS" "$SETTINGS_WINDOW_TITLE")
-    [ -n "$id" ] || return 1
-    read -ra geometry <<<"$(window_geometry "$id")"
-    [ ${#geometry[@]} -eq 4 ] || return 1
-    SETTINGS_WINDOW_ORIGIN=("${geometry[@]:0:2}")
-    SETTINGS_HEIGHT=${geometry[3]}
-    TOOLS_MIDDLE_Y=$((SETTINGS_HEIGHT - TOOLS_ABOVE_BOTTOM))
+# settings_window_ready: the window is mapped (settings_window.sh); its
+# tools strip follows its height, which the layout sets.
+settings_window_ready() {
+    settings_window_open && TOOLS_MIDDLE_Y=$((SETTINGS_HEIGHT - TOOLS_ABOVE_BOTTOM))
 }
 
 # settings_window_resized HEIGHT: the window is no longer HEIGHT px high.
 settings_window_resized() {
-    settings_window_open && [ "$SETTINGS_HEIGHT" != "$1" ]
+    settings_window_ready && [ "$SETTINGS_HEIGHT" != "$1" ]
 }
 
 edit_name() {
