@@ -52,3 +52,7 @@ WINE_PACKAGES=(wine wine64 fonts-wine fonts-liberation fonts-symbola fonts-crose
 # A virtual X server with input, screenshots and the window tree.
 VIRTUAL_SCREEN_PACKAGES=(xvfb xdotool imagemagick x11-utils xserver-xorg-core xserver-xorg-video-dummy
                          x11-xserver-utils)
+# The desktop the end-to-end scenarios and the soak run on: a window manager
+# and a compositor, and Python for the root window's helper
+# (tests/e2e/lib/x-root).
+DESKTOP_PACKAGES=(openbox xcompmgr python3)

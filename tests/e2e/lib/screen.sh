@@ -12,7 +12,11 @@ colour_count() {
         awk -v r="$6" -v g="$7" -v b="$8" '$1 == r && $2 == g && $3 == b { n++ } END { print n + 0 }'
 }
 
-# pixel_is FILE X Y RED GREEN BLUE: the screenshot's pixel (X, Y) has the colour.
+# pixel_is FILE X Y RED GREEN BLUE [TOLERANCE]: the screenshot's pixel
+# (X, Y) has the colour, each channel within TOLERANCE (0 unless given).
 pixel_is() {
-    [ "$(colour_count "$1" "$2" "$3" 1 1 "$4" "$5" "$6")" -eq 1 ]
+    convert "$1" -crop "1x1+$2+$3" +repage -depth 8 rgb:- | od -An -v -tu1 -w3 |
+        awk -v r="$4" -v g="$5" -v b="$6" -v t="${7:-0}" '
+            function near(a, b) { return a - b <= t && b - a <= t }
+            { found = near($1, r) && near($2, g) && near($3, b) } END { exit !found }'
 }

@@ -9,20 +9,30 @@ SCREEN_HEIGHT=768
 XSERVER_START_SECONDS=30
 
 XSERVER_PID=""
+# The clients the harness started on the server (desktop.sh), ended with it.
+XSERVER_CLIENT_PIDS=()
 
 xserver_answers() {
     xdpyinfo -display "$DISPLAY" >/dev/null 2>&1
 }
 
-# xserver_start WORK_DIR [resizable]: starts Xvfb, or for a screen that can
-# change size Xorg with the dummy video driver (Xvfb has one fixed mode),
-# whose modes in xorg-dummy.conf, 1366 x 768 and 1024 x 600, xrandr -s
-# switches; exports DISPLAY.
+# xserver_start WORK_DIR [resizable] [desktop]: starts Xvfb, or for a screen
+# that can change size Xorg with the dummy video driver (Xvfb has one fixed
+# mode), whose modes in xorg-dummy.conf, 1366 x 768 and 1024 x 600, xrandr
+# -s switches; exports DISPLAY. With desktop, a window manager and a
+# compositor run on it (desktop.sh, which the caller sources).
 xserver_start() {
-    local dir=$1 number_file="$1/display-number"
+    local dir=$1 number_file="$1/display-number" resizable=0 desktop=0 option
+    for option in "${@:2}"; do
+        case $option in
+        resizable) resizable=1 ;;
+        desktop) desktop=1 ;;
+        *) echo "xserver_start: unknown option $option" >&2 && return 2 ;;
+        esac
+    done
     mkdir -p "$dir"
     : >"$number_file"
-    if [ "${2:-}" = resizable ]; then
+    if [ "$resizable" = 1 ]; then
         cp "$ROOT/tests/e2e/lib/xorg-dummy.conf" "$dir/xorg.conf"
         # No configuration folder of the system's: only this file counts.
         Xorg -noreset -nolisten tcp -config "$dir/xorg.conf" -configdir "$dir/no-config-dir" \
@@ -37,11 +47,20 @@ xserver_start() {
     export DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
     wait_until "$XSERVER_START_SECONDS" xserver_answers ||
         { echo "the X server on $DISPLAY does not answer" >&2; return 1; }
+    [ "$desktop" = 0 ] || desktop_start "$dir"
 }
 
 xserver_stop() {
+    local pid
+    for pid in "${XSERVER_CLIENT_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    XSERVER_CLIENT_PIDS=()
     [ -n "$XSERVER_PID" ] || return 0
     kill "$XSERVER_PID" 2>/dev/null || true
     wait "$XSERVER_PID" 2>/dev/null || true
     XSERVER_PID=""
+# The clients the harness started on the server (desktop.sh), ended with it.
+XSERVER_CLIENT_PIDS=()
 }

@@ -1,8 +1,10 @@
 # The start (splash.sh), then real input on the hot corners: the cursor
 # resting 500 ms on a corner pixel of the bar's edge opens the bar (106 px
-# wide) and brings the clock panel; moving the cursor off the bar collapses
-# it 100 ms later and the panel goes; a double-click on the open bar's bare
-# background ends the program, which wrote no settings file. (The bar at
+# wide) and brings the clock panel; the compositor shows the desktop
+# through the open bar, as its opacity blends them; moving the cursor off
+# the bar collapses it 100 ms later and the panel goes; a double-click on
+# the open bar's bare background ends the program, which wrote no settings
+# file. (The bar at
 # the left edge: settings_window.sh. The fade's steps and a double-click on
 # a tile are the native tests'; the windows' opacity, colours and painting,
 # and double-clicks reaching the label under the cursor, the Win32 tests'.)
@@ -48,6 +50,27 @@ leave_bar_and_expect_collapse() {
 
 # (1300, 10) lies on the open bar's background above its tile panel.
 OPEN_BACKGROUND_POINT=(1300 10)
+# The fade-in climbs from 1 in steps of 10 to the default GlassAlpha of 240
+# and stops past it: the open bar's opacity is 241 of 255.
+OPEN_BAR_ALPHA=241
+# How far a channel the compositor blends may lie from the exact blend.
+BLEND_TOLERANCE=2
+
+# open_bar_over_desktop: the colour of the open bar's background over the
+# desktop's (desktop.sh), "RED GREEN BLUE", each channel rounded.
+open_bar_over_desktop() {
+    local i blend=()
+    for i in 0 1 2; do
+        blend+=($(((OPEN_BAR_ALPHA * BAR_BACK_COLOUR[i] + (255 - OPEN_BAR_ALPHA) * DESKTOP_BACKGROUND[i] + 127) / 255)))
+    done
+    echo "${blend[*]}"
+}
+
+# open_bar_translucent FILE: a fresh screenshot shows the desktop through
+# the open bar's background, blended as its opacity gives.
+open_bar_translucent() {
+    screenshot "$1" && pixel_is "$1" "${OPEN_BACKGROUND_POINT[@]}" $(open_bar_over_desktop) "$BLEND_TOLERANCE"
+}
 
 scenario_corner_open() {
     local x=$BAR_LEFT_AT_RIGHT_EDGE panel_x=$CLOCK_PANEL_LEFT_BESIDE_RIGHT_BAR
@@ -59,7 +82,8 @@ scenario_corner_open() {
     open_bar_by_corner "$x" $((SCREEN_WIDTH - 1)) 0 || return 1
     expect "the clock panel stands at ($panel_x, $CLOCK_PANEL_TOP), $CLOCK_PANEL_WIDTH x $CLOCK_PANEL_HEIGHT px" \
         wait_until "$OPEN_SECONDS" clock_panel_at "$panel_x" || { show_program_windows; return 1; }
-    screenshot "$SHOTS/corner_open.png" || return 1
+    expect "the compositor shows the desktop through the open bar: at (${OPEN_BACKGROUND_POINT[*]}) RGB(${BAR_BACK_COLOUR[*]}) at $OPEN_BAR_ALPHA of 255 over RGB(${DESKTOP_BACKGROUND[*]}) makes RGB($(open_bar_over_desktop)), each within $BLEND_TOLERANCE" \
+        wait_until "$OPEN_SECONDS" open_bar_translucent "$SHOTS/corner_open.png" || return 1
     leave_bar_and_expect_collapse "$x" || return 1
     open_bar_by_corner "$x" $((SCREEN_WIDTH - 1)) 0 || return 1
     double_click_at "${OPEN_BACKGROUND_POINT[@]}" || return 1

@@ -1,0 +1,43 @@
+# A Linux user's desktop on the harness's X server: openbox manages the
+# windows (frames, stacking, focus) and xcompmgr composites them, so that a
+# layered window blends with what lies beneath it, over a background of one
+# known colour. xserver_start starts it; xserver_stop ends it by pid with
+# the server.
+
+# The background, a blue that no window of the program shows.
+DESKTOP_BACKGROUND=(60 140 240)
+# How long each may take to take over the screen on a loaded machine.
+DESKTOP_START_SECONDS=30
+# Openbox's own defaults as Debian installs them, whatever the home folder
+# holds.
+OPENBOX_CONFIG=/etc/xdg/openbox/rc.xml
+
+# A window manager announces itself by a window named in this root
+# property (EWMH); a compositing manager owns the selection _NET_WM_CM_S0
+# of screen 0.
+window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id #'
+}
+
+compositor_running() {
+    "$ROOT/tests/e2e/lib/x-root" owned _NET_WM_CM_S0
+}
+
+# desktop_start WORK_DIR: the background, then openbox, then xcompmgr (which
+# reads the background as it starts), each waited for; their logs go to
+# WORK_DIR and their pids to XSERVER_CLIENT_PIDS.
+desktop_start() {
+    local dir=$1
+    "$ROOT/tests/e2e/lib/x-root" background "${DESKTOP_BACKGROUND[@]}" ||
+        { echo "the desktop's background could not be set" >&2; return 1; }
+    openbox --sm-disable --config-file "$OPENBOX_CONFIG" >"$dir/openbox.log" 2>&1 &
+    XSERVER_CLIENT_PIDS+=($!)
+    wait_until "$DESKTOP_START_SECONDS" window_manager_running ||
+        { echo "openbox did not take over $DISPLAY; see $dir/openbox.log" >&2; return 1; }
+    # Plain compositing: no shadows, no fades, which would change pixels and
+    # timings.
+    xcompmgr >"$dir/xcompmgr.log" 2>&1 &
+    XSERVER_CLIENT_PIDS+=($!)
+    wait_until "$DESKTOP_START_SECONDS" compositor_running ||
+        { echo "xcompmgr did not take over $DISPLAY; see $dir/xcompmgr.log" >&2; return 1; }
+}
