@@ -2,7 +2,9 @@
 # of a program after its executable (WM_CLASS "tavrin.exe"). It keeps the
 # geometry of every X window in step with its window, but maps only those
 # that are shown and reach onto the screen: a window wholly off the screen
-# has its X window, with the right geometry, unmapped.
+# has its X window, with the right geometry, unmapped. So it is under
+# openbox too for the windows without a caption, the bar's among them,
+# which Wine keeps from the window manager (override-redirect).
 
 PROGRAM_WINDOW_CLASS='^tavrin\.exe$'
 

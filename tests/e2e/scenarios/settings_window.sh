@@ -7,10 +7,10 @@
 # reaching the shell and "Acerca" the About box, the native tests.)
 
 SETTINGS_WINDOW_TITLE='^Tavrin \| Configuración:$'
-# With no window manager on the virtual screen nothing draws a frame: the
-# X window is the client area alone, 674 x 257 px. The outer window, 10200
-# x 4275 twips (680 x 285 px), is centred at (343, 241); its client area
-# lies within Wine's 3 px border, under its 20 px caption.
+# The X window is the client area alone, 674 x 257 px, around which openbox
+# draws its frame, where Wine puts it: the outer window, 10200 x 4275 twips
+# (680 x 285 px), is centred at (343, 241), its client area within a 3 px
+# border, under a 20 px caption.
 SETTINGS_CLIENT_AREA=(346 264 674 257)
 # Opening, closing and redrawing a window under Wine on a loaded machine.
 WINDOW_SECONDS=20

@@ -84,9 +84,10 @@ save_settings() {
     check "a new bar stands collapsed" wait_until "$SAVE_SECONDS" bar_collapsed_now
 }
 
-# close_settings: a click on the first name box makes the window active and
-# takes the focus from the level list (Wine's combo box keeps every Alt
-# key, Alt+F4 too); then Alt+F4 closes it.
+# close_settings: a click on the first name box makes the window the
+# active one; then Alt+F4, which openbox takes, asks it to close. (Without
+# a window manager the key reaches Wine, whose combo box keeps every Alt
+# key: the click also takes the focus from the level list.)
 close_settings() {
     click_box NAME_BOX 0 && xdotool key alt+F4 || return 1
     log_step "Alt+F4"
