@@ -23,21 +23,23 @@ compositor_running() {
     "$ROOT/tests/e2e/lib/x-root" owned _NET_WM_CM_S0
 }
 
-# desktop_start WORK_DIR: the background, then openbox, then xcompmgr (which
-# reads the background as it starts), each waited for; their logs go to
-# WORK_DIR and their pids to XSERVER_CLIENT_PIDS.
+# desktop_client WORK_DIR NAME CONDITION COMMAND...: starts COMMAND on the
+# server, its output in WORK_DIR/NAME.log, and waits for CONDITION.
+desktop_client() {
+    local dir=$1 name=$2 condition=$3
+    shift 3
+    "$@" >"$dir/$name.log" 2>&1 &
+    XSERVER_CLIENT_PIDS+=($!)
+    wait_until "$DESKTOP_START_SECONDS" "$condition" ||
+        { echo "$name did not take over $DISPLAY; see $dir/$name.log" >&2; return 1; }
+}
+
+# desktop_start WORK_DIR: the background, then openbox, then xcompmgr, which
+# reads the background as it starts. Plain compositing: no shadows, no
+# fades, which would change pixels and timings.
 desktop_start() {
-    local dir=$1
-    "$ROOT/tests/e2e/lib/x-root" background "${DESKTOP_BACKGROUND[@]}" ||
-        { echo "the desktop's background could not be set" >&2; return 1; }
-    openbox --sm-disable --config-file "$OPENBOX_CONFIG" >"$dir/openbox.log" 2>&1 &
-    XSERVER_CLIENT_PIDS+=($!)
-    wait_until "$DESKTOP_START_SECONDS" window_manager_running ||
-        { echo "openbox did not take over $DISPLAY; see $dir/openbox.log" >&2; return 1; }
-    # Plain compositing: no shadows, no fades, which would change pixels and
-    # timings.
-    xcompmgr >"$dir/xcompmgr.log" 2>&1 &
-    XSERVER_CLIENT_PIDS+=($!)
-    wait_until "$DESKTOP_START_SECONDS" compositor_running ||
-        { echo "xcompmgr did not take over $DISPLAY; see $dir/xcompmgr.log" >&2; return 1; }
+    "$ROOT/tests/e2e/lib/x-root" background "${DESKTOP_BACKGROUND[@]}" &&
+        desktop_client "$1" openbox window_manager_running \
+            openbox --sm-disable --config-file "$OPENBOX_CONFIG" &&
+        desktop_client "$1" xcompmgr compositor_running xcompmgr
 }

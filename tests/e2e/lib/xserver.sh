@@ -22,17 +22,10 @@ xserver_answers() {
 # -s switches; exports DISPLAY. With desktop, a window manager and a
 # compositor run on it (desktop.sh, which the caller sources).
 xserver_start() {
-    local dir=$1 number_file="$1/display-number" resizable=0 desktop=0 option
-    for option in "${@:2}"; do
-        case $option in
-        resizable) resizable=1 ;;
-        desktop) desktop=1 ;;
-        *) echo "xserver_start: unknown option $option" >&2 && return 2 ;;
-        esac
-    done
+    local dir=$1 number_file="$1/display-number" options=" ${*:2} "
     mkdir -p "$dir"
     : >"$number_file"
-    if [ "$resizable" = 1 ]; then
+    if [[ "$options" == *" resizable "* ]]; then
         cp "$ROOT/tests/e2e/lib/xorg-dummy.conf" "$dir/xorg.conf"
         # No configuration folder of the system's: only this file counts.
         Xorg -noreset -nolisten tcp -config "$dir/xorg.conf" -configdir "$dir/no-config-dir" \
@@ -47,7 +40,7 @@ xserver_start() {
     export DISPLAY=":$(tr -d '[:space:]' <"$number_file")"
     wait_until "$XSERVER_START_SECONDS" xserver_answers ||
         { echo "the X server on $DISPLAY does not answer" >&2; return 1; }
-    [ "$desktop" = 0 ] || desktop_start "$dir"
+    [[ "$options" != *" desktop "* ]] || desktop_start "$dir"
 }
 
 xserver_stop() {
@@ -61,6 +54,4 @@ xserver_stop() {
     kill "$XSERVER_PID" 2>/dev/null || true
     wait "$XSERVER_PID" 2>/dev/null || true
     XSERVER_PID=""
-# The clients the harness started on the server (desktop.sh), ended with it.
-XSERVER_CLIENT_PIDS=()
 }
