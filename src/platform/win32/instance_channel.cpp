@@ -45,6 +45,15 @@ InstanceChannel::~InstanceChannel() {
         attachTarget(window_.get(), nullptr);
 }
 
+void InstanceChannel::release() {
+    if (!window_)
+        return;
+    attachTarget(window_.get(), nullptr);
+    // The request being handled may be the one that ends the program.
+    desktop_.dispatcher().bury(std::move(window_));
+    mutex_.reset();
+}
+
 bool InstanceChannel::claim(std::function<void(InstanceRequest)> onRequest) {
     UniqueKernelObject mutex(CreateMutexW(nullptr, FALSE, kMutexName));
     const DWORD error = GetLastError();
@@ -86,7 +95,7 @@ LRESULT InstanceChannel::handle(HWND window, UINT message, WPARAM wParam, LPARAM
     if (message != WM_COPYDATA)
         return DefWindowProcW(window, message, wParam, lParam);
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    if (!data || data->dwData != kRequestTag || !data->lpData || desktop_.ended())
+    if (!data || data->dwData != kRequestTag || !data->lpData)
         return FALSE;
     const std::optional<InstanceRequest> request =
         requestFrom({static_cast<const char*>(data->lpData), data->cbData});

@@ -31,6 +31,8 @@ class InstanceChannel : private MessageTarget {
     // WindowSystem::claimOnlyInstance and askRunningInstance.
     bool claim(std::function<void(InstanceRequest)> onRequest);
     static bool ask(InstanceRequest request);
+    // The program ends: a start from now on claims the session anew.
+    void release();
 
   private:
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
