@@ -1,5 +1,6 @@
 // The program's start on Windows: the real window system, the program's
-// first window, and the message loop until the program ends.
+// first window, and the message loop until the program ends; or, when
+// Tavrin already runs in the session, a word to it and the end.
 #include "app/program.h"
 #include "bar/frm_side.h"
 #include "platform/handler_guard.h"
@@ -18,14 +19,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     {
         // Handlers run inside the start too; what they unload waits for it.
         tavrin::win32::Dispatcher::Scope scope(desktop.dispatcher());
-        bool started = false;
+        bool started = false, running = false;
         tavrin::runHandler(desktop, [&] {
-            program.start();
+            running = program.start();
             started = true;
         });
         // Without its first window nobody could end the program.
         if (!started)
             return 1;
+        // Another Tavrin runs in this session and was told of this start.
+        if (!running)
+            return 0;
     }
     while (desktop.waitAndHandle()) {
     }

@@ -5,14 +5,38 @@
 #include "config/frm_config.h"
 #include "splash/frm_inicio.h"
 
+#include <utility>
+
 namespace tavrin {
 
 Program::Program(WindowSystem& ws) : ws(ws), module1(ws) {}
 
 Program::~Program() = default;
 
-void Program::start() {
+bool Program::start() {
+    if (!ws.claimOnlyInstance([this](InstanceRequest request) { handle(request); })) {
+        ws.askRunningInstance(InstanceRequest::ShowSettings);
+        return false;
+    }
     form<frmInicio>().show();
+    return true;
+}
+
+void Program::handle(InstanceRequest request) {
+    if (request != InstanceRequest::ShowSettings)
+        return;
+    if (!loaded<frmSide>()) {
+        settingsAsked_ = true;
+        return;
+    }
+    // As the bar's settings tile shows it: loaded at its first showing,
+    // brought to the front when it is open.
+    form<frmConfig>().show();
+}
+
+void Program::barShown() {
+    if (std::exchange(settingsAsked_, false))
+        handle(InstanceRequest::ShowSettings);
 }
 
 } // namespace tavrin

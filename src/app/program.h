@@ -4,6 +4,7 @@
 
 #include "module1.h"
 #include "platform/form_slot.h"
+#include "platform/window_system.h"
 
 namespace tavrin {
 
@@ -29,13 +30,23 @@ class Program {
     template <class T> T* loaded() { return slot<T>().ifLoaded(); }
     template <class T> void unload() { slot<T>().unload(); }
 
-    // Opens the program's first window, the splash.
-    void start();
+    // Takes the session's one place for a running Tavrin and opens the
+    // program's first window, the splash. False when another Tavrin holds
+    // the place: that one is asked to bring up its settings window, and
+    // this start ends without a window of its own.
+    bool start();
+    // What a later start asked of this program.
+    void handle(InstanceRequest request);
+    // The splash has shown the bar: what was asked meanwhile runs now.
+    void barShown();
 
   private:
     template <class T> FormSlot<T>& slot() { return forms_.template slot<T>(); }
 
     FormSlots<frmInicio, frmSide, frmDate, frmConfig> forms_;
+    // Asked for before the bar had read the settings, which the settings
+    // window shows.
+    bool settingsAsked_ = false;
 };
 
 } // namespace tavrin

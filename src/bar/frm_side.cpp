@@ -28,6 +28,7 @@ constexpr int kUserNameBuffer = 260;
 constexpr int kCollapsedOpacity = 1;
 constexpr int kOpaque = 255;
 constexpr int kFadeStep = 10;
+constexpr int kFadeStepMs = 10;       // tmrOpen's interval: the fade's pace
 constexpr long kBarPixels = 106;      // the open bar's width on the screen
 constexpr long kLeftAwayPixels = 100; // a left bar collapses from here on
 constexpr int kPanelStartOpacity = 1;
@@ -81,7 +82,7 @@ void frmSide::design() {
         {{&tmrWait, "tmrWait", 500, true},
          {&tmrMouse, "tmrMouse", 1, true},
          {&tmrQuit, "tmrQuit", 100, false},
-         {&tmrOpen, "tmrOpen", 10, false}}};
+         {&tmrOpen, "tmrOpen", kFadeStepMs, false}}};
     for (auto [timer, name, interval, enabled] : timers) {
         timer->setName(name);
         timer->setInterval(interval);
@@ -342,21 +343,39 @@ void frmSide::Form_DisplayChange() {
 }
 
 void frmSide::tmrWait_Timer() {
+    // The fade's clock starts with it; a fade under way keeps its own.
+    if (!tmrOpen.running()) {
+        fadeStartedMs_ = windowSystem().steadyMilliseconds();
+        fadeSteps_ = 0;
+    }
     tmrOpen.setEnabled(true);
     tmrWait.setEnabled(false);
 }
 
+// A step every 10 ms. The system's timer may tick less often (Windows
+// runs a 10 ms timer every 15.6 ms by default), so each tick takes the
+// steps due since the fade began, at least one: the bar reaches its
+// opacity on time, and a timer that keeps time takes them one by one.
 void frmSide::tmrOpen_Timer() {
     const SettingsRecord& s = module1().Settings;
     if (s.leftSide() == 0)
         setLeft(windowSystem().screenWidth() - width());
+    const long long due =
+        (windowSystem().steadyMilliseconds() - fadeStartedMs_) / kFadeStepMs - fadeSteps_;
+    const int steps = static_cast<int>(std::clamp<long long>(due, 1, kOpaque));
+    fadeSteps_ += steps;
     const int target = targetOpacity(s);
-    if (HScroll1.value() < target) {
+    int value = HScroll1.value();
+    int taken = 0;
+    for (; taken < steps && value < target; ++taken)
+        value = std::min(value + kFadeStep, kOpaque);
+    if (taken > 0) {
         setWidth(kBarWidth);
-        HScroll1.setValue(std::min(HScroll1.value() + kFadeStep, kOpaque));
-    } else {
-        tmrOpen.setEnabled(false);
+        HScroll1.setValue(value);
     }
+    // A step that found the target reached ends the fade.
+    if (taken < steps)
+        tmrOpen.setEnabled(false);
 }
 
 // The collapse also ends a fade whose last step reached the target but

@@ -95,6 +95,10 @@ class frmSide : public Form {
     Module1& module1();
 
     Program& program_;
+    // When the fade began, on the window system's steady clock, and the
+    // steps it has taken since.
+    long long fadeStartedMs_ = 0;
+    long long fadeSteps_ = 0;
 };
 
 } // namespace tavrin

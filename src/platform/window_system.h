@@ -8,6 +8,7 @@
 #include "form.h"
 #include "types.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -36,6 +37,13 @@ struct TextExtent {
 // is what Windows answers a program without elevation that writes to
 // "C:\Program Files".
 enum class WriteResult { Written, AccessDenied, Failed };
+
+// What a later start of the program asks of the one already running in
+// the user's session.
+enum class InstanceRequest {
+    // Bring up the settings window, so that the user sees where it is.
+    ShowSettings,
+};
 
 class WindowSystem {
   public:
@@ -91,6 +99,18 @@ class WindowSystem {
     // then untouched.
     virtual bool getUserName(std::string& buffer) = 0;
 
+    // One program a session. The first start claims the session's place
+    // and hears every later start's request through onRequest, as an event
+    // on its own thread; false when another program holds the place (the
+    // handler is then dropped).
+    virtual bool claimOnlyInstance(std::function<void(InstanceRequest)> onRequest) = 0;
+    // Hands the request to the program holding the place, waiting briefly
+    // for one still starting; false when none took it.
+    virtual bool askRunningInstance(InstanceRequest request) = 0;
+
+    // Milliseconds since some fixed moment, never going back and not
+    // following changes of the wall clock.
+    virtual long long steadyMilliseconds() const = 0;
     virtual LocalTime now() const = 0;
     // Today's date in the user's regional long date format.
     virtual std::string longDate() const = 0;

@@ -100,7 +100,9 @@ void frmInicio::Timer2_Timer() {
 
 void frmInicio::Timer3_Timer() {
     program_.form<frmSide>().show();
-    program_.unload<frmInicio>();
+    Program& program = program_;
+    program.unload<frmInicio>();
+    program.barShown();
 }
 
 } // namespace tavrin

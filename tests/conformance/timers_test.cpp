@@ -1,6 +1,6 @@
 // Timers on both desktops: what enabling, disabling and a new interval do
-// to the countdown, and the 10 ms floor. (Timers tick under a modal
-// message box: handler_failures_test.cpp.)
+// to the countdown, the 10 ms floor, and the steady clock. (Timers tick
+// under a modal message box: handler_failures_test.cpp.)
 // Bounds are one-sided where real time is involved: a timer never ticks
 // early, and the upper bounds leave room for a busy machine.
 #include "probe_form.h"
@@ -74,6 +74,15 @@ TEST_F(TimerConformance, CountdownFollowsEnabledAndIntervalAndKeepsTheTenMillise
     // Ten ticks take at least a hundred milliseconds, less a little for
     // where the first period started.
     EXPECT_GE(driver->now() - fast, 90);
+}
+
+TEST_F(TimerConformance, TheSteadyClockKeepsTime) {
+    WindowSystem& ws = driver->ws();
+    const long long clockBefore = ws.steadyMilliseconds(), before = driver->now();
+    driver->runFor(200);
+    const long long clockSpan = ws.steadyMilliseconds() - clockBefore;
+    EXPECT_GE(clockSpan, 200 - 1);
+    EXPECT_NEAR(clockSpan, driver->now() - before, 2);
 }
 
 } // namespace

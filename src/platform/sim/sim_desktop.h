@@ -110,6 +110,10 @@ class SimDesktop : public WindowSystem {
     // often than every 10 ms, as on Windows.
     void advance(int milliseconds);
     long long elapsed() const { return elapsedMs_; }
+    // Timers then tick only on the system's clock ticks, this far apart: at
+    // the first tick at or after they fall due, as Windows runs them at its
+    // default 15.625 ms. 0, the default, ticks them exactly when due.
+    void setTimerGranularity(double milliseconds);
     // A message box the program opens stays open while this much virtual
     // time passes, or until closeWhen holds (checked every 10 ms), and the
     // user then presses OK; timers tick meanwhile, as they do under a
@@ -193,6 +197,12 @@ class SimDesktop : public WindowSystem {
                     const std::string& otherStuff) override;
     void messageBox(const std::string& text, const std::string& caption, MessageIcon icon) override;
     bool getUserName(std::string& buffer) override;
+    // A second program on the same desktop finds the first, as a second
+    // start of Tavrin.exe in the same session would.
+    bool claimOnlyInstance(std::function<void(InstanceRequest)> onRequest) override;
+    bool askRunningInstance(InstanceRequest request) override;
+    // Virtual time.
+    long long steadyMilliseconds() const override { return elapsedMs_; }
     LocalTime now() const override;
     std::string longDate() const override;
     std::string settingsFilePath() const override;
@@ -233,6 +243,8 @@ class SimDesktop : public WindowSystem {
     void moveFocus(Control* target);
     void arm(Timer& timer);
     void disarm(Timer& timer);
+    // When a timer due at that moment ticks.
+    long long tickTime(long long due) const;
 
     Twips screenWidth_ = 1366 * 15.0;
     Twips screenHeight_ = 768 * 15.0;
@@ -242,6 +254,9 @@ class SimDesktop : public WindowSystem {
     Color windowColor_ = rgb(255, 255, 255);
     long long baseSeconds_ = 0; // local time at elapsed 0, seconds since 1970
     long long elapsedMs_ = 0;
+    double timerGranularityMs_ = 0;
+    // The handler of the program that claimed the desktop's one place.
+    std::function<void(InstanceRequest)> runningInstance_;
     std::optional<std::string> longDate_;
     std::optional<std::string> userName_ = std::string("invitado");
     FileStore files_;

@@ -2,6 +2,7 @@
 #include "sim_internal.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tavrin::sim {
 namespace {
@@ -15,10 +16,21 @@ long long periodOf(const Timer& timer) {
 
 } // namespace
 
+void SimDesktop::setTimerGranularity(double milliseconds) {
+    timerGranularityMs_ = std::max(milliseconds, 0.0);
+}
+
+long long SimDesktop::tickTime(long long due) const {
+    if (timerGranularityMs_ <= 0)
+        return due;
+    const double ticks = std::ceil(static_cast<double>(due) / timerGranularityMs_);
+    return static_cast<long long>(std::ceil(ticks * timerGranularityMs_));
+}
+
 void SimDesktop::arm(Timer& timer) {
     if (ended_ || !timer.running())
         return;
-    armed_.push_back(ArmedTimer{&timer, elapsedMs_ + periodOf(timer), nextSequence_++});
+    armed_.push_back(ArmedTimer{&timer, tickTime(elapsedMs_ + periodOf(timer)), nextSequence_++});
 }
 
 void SimDesktop::disarm(Timer& timer) {
@@ -42,7 +54,7 @@ void SimDesktop::advance(int milliseconds) {
         // A modal box inside a handler may have let time run on meanwhile.
         elapsedMs_ = std::max(elapsedMs_, next->due);
         // Re-armed before the handler runs, which may disarm or restart it.
-        next->due = elapsedMs_ + periodOf(timer);
+        next->due = tickTime(elapsedMs_ + periodOf(timer));
         next->sequence = nextSequence_++;
         deliver([&timer] { timer.raiseTimer(); });
     }

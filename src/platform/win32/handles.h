@@ -1,4 +1,4 @@
-// Owning wrappers for the GDI and USER handles the window system creates,
+// Owning wrappers for the GDI, USER and kernel handles the window system creates,
 // so that every one of them is released exactly once.
 #pragma once
 
@@ -47,6 +47,9 @@ struct MemoryDcTraits {
 struct IconTraits {
     static void release(HICON h) { DestroyIcon(h); }
 };
+struct KernelObjectTraits {
+    static void release(HANDLE h) { CloseHandle(h); }
+};
 
 using UniqueFont = Unique<HFONT, GdiObjectTraits>;
 using UniqueBrush = Unique<HBRUSH, GdiObjectTraits>;
@@ -56,6 +59,7 @@ using UniqueRegion = Unique<HRGN, GdiObjectTraits>;
 using UniqueWindow = Unique<HWND, WindowTraits>;
 using UniqueMemoryDc = Unique<HDC, MemoryDcTraits>;
 using UniqueIcon = Unique<HICON, IconTraits>;
+using UniqueKernelObject = Unique<HANDLE, KernelObjectTraits>;
 
 // A window's device context from GetDC, released on scope exit.
 class WindowDc {

@@ -121,6 +121,19 @@ bool SystemServices::getUserName(std::string& buffer) {
     return true;
 }
 
+long long SystemServices::steadyMilliseconds() const {
+    // The counter's frequency is fixed at boot; whole seconds and the rest
+    // apart, so that the product cannot overflow in a machine's uptime.
+    static const long long perSecond = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return frequency.QuadPart;
+    }();
+    LARGE_INTEGER count;
+    QueryPerformanceCounter(&count);
+    return count.QuadPart / perSecond * 1000 + count.QuadPart % perSecond * 1000 / perSecond;
+}
+
 LocalTime SystemServices::now() const {
     SYSTEMTIME t;
     GetLocalTime(&t);

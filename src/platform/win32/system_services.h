@@ -43,6 +43,8 @@ class SystemServices {
     // the system may use for the ANSI name.
     bool getUserName(std::string& buffer);
 
+    // QueryPerformanceCounter in milliseconds.
+    long long steadyMilliseconds() const;
     LocalTime now() const;
     std::string longDate() const;
 

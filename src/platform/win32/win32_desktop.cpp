@@ -60,6 +60,7 @@ void Win32Desktop::endProgram() {
     if (ended_)
         return;
     ended_ = true;
+    channel_.release();
     for (FormHost* host : hosts_)
         host->close();
     PostQuitMessage(0);

@@ -8,6 +8,7 @@
 #include "platform/win32/dispatcher.h"
 #include "platform/win32/display_watch.h"
 #include "platform/win32/file_services.h"
+#include "platform/win32/instance_channel.h"
 #include "platform/win32/system_services.h"
 #include "platform/win32/text/text_painter.h"
 
@@ -85,6 +86,13 @@ class Win32Desktop : public WindowSystem {
     }
     void messageBox(const std::string& text, const std::string& caption, MessageIcon icon) override;
     bool getUserName(std::string& buffer) override { return services_.getUserName(buffer); }
+    bool claimOnlyInstance(std::function<void(InstanceRequest)> onRequest) override {
+        return channel_.claim(std::move(onRequest));
+    }
+    bool askRunningInstance(InstanceRequest request) override {
+        return InstanceChannel::ask(request);
+    }
+    long long steadyMilliseconds() const override { return services_.steadyMilliseconds(); }
     LocalTime now() const override { return services_.now(); }
     std::string longDate() const override { return services_.longDate(); }
     std::string settingsFilePath() const override { return files_.settingsFilePath(); }
@@ -117,6 +125,7 @@ class Win32Desktop : public WindowSystem {
     std::vector<FormHost*> hosts_;
     bool ended_ = false;
     DisplayWatch displayWatch_;
+    InstanceChannel channel_{*this};
     std::size_t escaped_ = 0;
     // Last: forms and windows still kept for a running handler go first.
     Dispatcher dispatcher_;

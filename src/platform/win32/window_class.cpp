@@ -7,6 +7,8 @@ namespace {
 
 constexpr const wchar_t* kFormClass = L"TavrinForm";
 constexpr const wchar_t* kFrameClass = L"TavrinFrame";
+// Other programs look the channel up by this name: it does not change.
+constexpr const wchar_t* kChannelClass = L"TavrinInstance";
 // The program's icon in its resources.
 constexpr WORD kIconResource = 1;
 
@@ -54,12 +56,16 @@ void attachTarget(HWND window, MessageTarget* target) {
 }
 
 const wchar_t* windowClassName(WindowClass which) {
+    // In the order of WindowClass.
+    static constexpr const wchar_t* kNames[] = {kFormClass, kFrameClass, kChannelClass};
     // Registered for the life of the process; the classes hold no state.
-    static const ATOM form = registerClass(kFormClass);
-    static const ATOM frame = registerClass(kFrameClass);
-    (void)form;
-    (void)frame;
-    return which == WindowClass::Form ? kFormClass : kFrameClass;
+    static const bool registered = [] {
+        for (const wchar_t* name : kNames)
+            registerClass(name);
+        return true;
+    }();
+    (void)registered;
+    return kNames[static_cast<int>(which)];
 }
 
 } // namespace tavrin::win32

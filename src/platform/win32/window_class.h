@@ -25,10 +25,11 @@ class MessageTarget {
 // null detaches it and the window does only what any window does.
 void attachTarget(HWND window, MessageTarget* target);
 
-enum class WindowClass { Form, Frame };
+// Channel: the message-only window that hears later starts of the program.
+enum class WindowClass { Form, Frame, Channel };
 
-// Registered on first use; both take double-clicks and carry the
-// program's icon.
+// Registered on first use; all take double-clicks and carry the program's
+// icon.
 const wchar_t* windowClassName(WindowClass which);
 
 } // namespace tavrin::win32

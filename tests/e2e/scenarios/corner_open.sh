@@ -2,9 +2,10 @@
 # resting 500 ms on a corner pixel of the bar's edge opens the bar (106 px
 # wide) and brings the clock panel; the compositor shows the desktop
 # through the open bar, as its opacity blends them; moving the cursor off
-# the bar collapses it 100 ms later and the panel goes; a double-click on
-# the open bar's bare background ends the program, which wrote no settings
-# file. (The bar at
+# the bar collapses it 100 ms later and the panel goes; a second start ends
+# without a window of its own and the running program brings up its
+# settings window; a double-click on the open bar's bare background ends
+# the program, which wrote no settings file. (The bar at
 # the left edge: settings_window.sh. The fade's steps and a double-click on
 # a tile are the native tests'; the windows' opacity, colours and painting,
 # and double-clicks reaching the label under the cursor, the Win32 tests'.)
@@ -48,6 +49,32 @@ leave_bar_and_expect_collapse() {
         wait_until "$CLOSE_SECONDS" clock_panel_gone || { show_program_windows; return 1; }
 }
 
+SECOND_START_SPLASH_SEEN=""
+
+# second_start_ended PID: the second start's process has ended; notes any
+# splash card seen meanwhile.
+second_start_ended() {
+    splash_shown && SECOND_START_SPLASH_SEEN=yes
+    wine_exited "$1"
+}
+
+one_bar_and_its_program() {
+    program_running && [ "$(program_windows --all | grep -c " $BAR_HEIGHT\$")" -eq 1 ]
+}
+
+# start_again_and_expect_settings: Tavrin.exe started again while it runs.
+start_again_and_expect_settings() {
+    SECOND_START_SPLASH_SEEN=""
+    wine_start "$LOGS/corner_open-second.log" "$BUILD_DIR" "$BUILD_DIR/Tavrin.exe"
+    expect "a second start ends" \
+        wait_until "$PROGRAM_START_SECONDS" second_start_ended "$WINE_LAST_PID" || return 1
+    expect "it showed no splash card" test -z "$SECOND_START_SPLASH_SEEN" || return 1
+    expect "the running program brings up its window \"Tavrin | Configuración:\"" \
+        wait_until "$WINDOW_SECONDS" settings_window_open || { show_program_windows; return 1; }
+    expect "the first program still runs, with its one bar" one_bar_and_its_program ||
+        { show_program_windows; return 1; }
+}
+
 # (1300, 10) lies on the open bar's background above its tile panel.
 OPEN_BACKGROUND_POINT=(1300 10)
 # The fade-in climbs from 1 in steps of 10 to the default GlassAlpha of 240
@@ -85,6 +112,7 @@ scenario_corner_open() {
     expect "the compositor shows the desktop through the open bar: at (${OPEN_BACKGROUND_POINT[*]}) RGB(${BAR_BACK_COLOUR[*]}) at $OPEN_BAR_ALPHA of 255 over RGB(${DESKTOP_BACKGROUND[*]}) makes RGB($(open_bar_over_desktop)), each within $BLEND_TOLERANCE" \
         wait_until "$OPEN_SECONDS" open_bar_translucent "$SHOTS/corner_open.png" || return 1
     leave_bar_and_expect_collapse "$x" || return 1
+    start_again_and_expect_settings || return 1
     open_bar_by_corner "$x" $((SCREEN_WIDTH - 1)) 0 || return 1
     double_click_at "${OPEN_BACKGROUND_POINT[@]}" || return 1
     expect "a double-click on the open bar's background at (${OPEN_BACKGROUND_POINT[*]}) ends the program" \
