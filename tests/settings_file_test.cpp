@@ -27,6 +27,7 @@ TEST_F(BarTest, TheDefaultsAreWrittenLineForLineInTheAnsiCodePage) {
     desk.files().makeFolders(lodz);
     desk.setShortPath(lodz, "C:\\Users\\invitado\\DZ1F2A~1");
     desk.setShortPath("C:\\\u0141\u00f3d\u017a", "C:\\DZ1F2A~1"); // not there
+    desk.setShortPath("C:\\Users\\invitado\\Pictures", "C:\\Users\\invitado\\PICTUR~1");
     settings().ShortcutName[0] = "\u0141\u00f3d\u017a";
     settings().ShortcutFolder[1] = lodz;
     settings().ShortcutFolder[2] = "C:\\\u0141\u00f3d\u017a";
@@ -35,7 +36,7 @@ TEST_F(BarTest, TheDefaultsAreWrittenLineForLineInTheAnsiCodePage) {
     EXPECT_EQ(saved.substr(0, saved.find("Personal")), "?\xF3"
                                                        "d?\r\n");
     EXPECT_NE(saved.find("\r\nC:\\\r\nC:\\Users\\invitado\\DZ1F2A~1\r\nC:\\?\xF3"
-                         "d?\r\nC:\\Users"),
+                         "d?\r\nC:\\Users\\invitado\\Pictures\r\n"),
               std::string::npos)
         << saved;
 }
