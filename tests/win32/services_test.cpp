@@ -74,14 +74,20 @@ TEST(SystemServices, SpanishTextRoundTripsThroughCp1252AndTheShellTakesAnyText) 
     const std::string folder = driver->scratchFolder();
     if (folder.empty())
         GTEST_SKIP() << "no folder to write in: run Wine with LANG=es_ES.UTF-8";
+    // The command works beside the folder, not in it, which its end can
+    // then remove.
+    const std::string file = folder + "\\sygna\u0142.txt";
     std::optional<ShellResult> answer;
     ASSERT_TRUE(driver->ws().shellExecute(0, std::nullopt, "cmd.exe",
-                                          std::string("/c echo hecho> sygna\u0142.txt"), folder,
-                                          SW_HIDE, [&](ShellResult result) { answer = result; }));
+                                          "/c echo hecho> \"" + file + "\"",
+                                          folder.substr(0, folder.rfind('\\')), SW_HIDE,
+                                          [&](ShellResult result) { answer = result; }));
     ASSERT_TRUE(driver->runUntil([&] { return answer.has_value(); }));
     EXPECT_GT(*answer, 32);
-    EXPECT_TRUE(
-        driver->runUntil([&] { return driver->ws().fileExists(folder + "\\sygna\u0142.txt"); }));
+    EXPECT_TRUE(driver->runUntil([&] {
+        std::unique_ptr<FileReader> reader = driver->ws().openFile(file);
+        return reader && readToEnd(*reader) == "hecho\r\n";
+    }));
 }
 
 TEST(FileServices, TheUsersOwnFoldersAndShortPaths) {
