@@ -72,7 +72,7 @@ void frmSide::lblButton_Click(int index) {
             carriedOut = true;
         }
     } catch (const std::exception&) {
-        carriedOut = false;
+        // Not carried out: said below.
     }
     if (!carriedOut)
         ws.messageBox(kBrokenLink, kAppTitle, MessageIcon::Critical);
