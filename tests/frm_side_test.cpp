@@ -22,11 +22,27 @@ TEST_F(BarTest, WithoutAFileTheDefaultsStandAndTheBarSitsAtTheRight) {
     EXPECT_TRUE(desk.windowOf(bar)->visible);
     EXPECT_TRUE(desk.windowOf(bar)->topmost);
 
-    // A user name that cannot be had leaves the blanks.
+    // The user's folders lie where the shell says (on another drive, in a
+    // domain profile, redirected); one it cannot tell lies in the profile,
+    // and without that under "C:\Users\" and the user's name, blanks when
+    // even that cannot be had.
+    desk.setKnownFolder(KnownFolder::Profile, "E:\\Perfiles\\ana.EMPRESA");
+    desk.setKnownFolder(KnownFolder::Music, "D:\\OneDrive\\M\u00fasica");
+    desk.setKnownFolder(KnownFolder::Videos, std::nullopt);
+    loadBar();
+    const std::vector<std::string> folders = {"C:\\",
+                                              "E:\\Perfiles\\ana.EMPRESA",
+                                              "C:\\Users\\invitado\\Documents",
+                                              "C:\\Users\\invitado\\Pictures",
+                                              "D:\\OneDrive\\M\u00fasica",
+                                              "E:\\Perfiles\\ana.EMPRESA\\Videos"};
+    for (std::size_t i = 0; i < folders.size(); ++i)
+        EXPECT_EQ(settings().ShortcutFolder[i].text(), folders[i]);
+    desk.setKnownFolder(KnownFolder::Profile, std::nullopt);
     desk.setUserName(std::nullopt);
     loadBar();
-    EXPECT_EQ(settings().ShortcutFolder[4].text(),
-              "C:\\Users\\" + std::string(260, ' ') + "\\Music");
+    EXPECT_EQ(settings().ShortcutFolder[5].text(),
+              "C:\\Users\\" + std::string(260, ' ') + "\\Videos");
 }
 
 TEST_F(BarTest, AFullFileIsReadAndAppliedToTheTiles) {

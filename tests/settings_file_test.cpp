@@ -19,6 +19,26 @@ TEST_F(BarTest, TheDefaultsAreWrittenLineForLineInTheAnsiCodePage) {
     EXPECT_EQ(bytes, cp1252FromUtf8(crlfJoined(defaultLines())));
     EXPECT_NE(bytes.find("Im\xE1genes\r\n"), std::string::npos);
     EXPECT_TRUE(desk.messageBoxes().empty());
+
+    // A folder the code page cannot write goes in by its short name, which
+    // still opens it; without one, and in any other value, what the code
+    // page lacks becomes '?'.
+    const std::string lodz = "C:\\Users\\invitado\\\u0141\u00f3d\u017a";
+    desk.files().makeFolders(lodz);
+    desk.setShortPath(lodz, "C:\\Users\\invitado\\DZ1F2A~1");
+    desk.setShortPath("C:\\\u0141\u00f3d\u017a", "C:\\DZ1F2A~1"); // not there
+    desk.setShortPath("C:\\Users\\invitado\\Pictures", "C:\\Users\\invitado\\PICTUR~1");
+    settings().ShortcutName[0] = "\u0141\u00f3d\u017a";
+    settings().ShortcutFolder[1] = lodz;
+    settings().ShortcutFolder[2] = "C:\\\u0141\u00f3d\u017a";
+    program.module1.eSave();
+    const std::string saved = fileBytes();
+    EXPECT_EQ(saved.substr(0, saved.find("Personal")), "?\xF3"
+                                                       "d?\r\n");
+    EXPECT_NE(saved.find("\r\nC:\\\r\nC:\\Users\\invitado\\DZ1F2A~1\r\nC:\\?\xF3"
+                         "d?\r\nC:\\Users\\invitado\\Pictures\r\n"),
+              std::string::npos)
+        << saved;
 }
 
 // A write that breaks off halfway through the new content; it is not

@@ -59,12 +59,12 @@ TEST_F(TilesTest, AFaceOpensItsFolderThroughTheShellOrTheSettingsWindowOrSaysWhy
     const sim::ShellCall& call = desk.shellCalls()[0];
     EXPECT_EQ(call.owner, bar.hWnd());
     EXPECT_FALSE(call.verb || call.parameters || call.directory);
-    EXPECT_EQ(call.fileAnsi, "C:\\");
+    EXPECT_EQ(call.file, "C:\\");
     EXPECT_EQ(call.showCommand, 1);
     EXPECT_EQ(looks(bar), allNormalBut(-1, kNormal)) << "released before the click";
 
     desk.click(bar.lblButton[4], kRightButton);
-    EXPECT_EQ(desk.shellCalls().back().fileAnsi, "C:\\Users\\invitado\\Music");
+    EXPECT_EQ(desk.shellCalls().back().file, "C:\\Users\\invitado\\Music");
 
     // The settings tile: one window, brought to the front again.
     desk.click(bar.lblButton[6]);
@@ -77,8 +77,15 @@ TEST_F(TilesTest, AFaceOpensItsFolderThroughTheShellOrTheSettingsWindowOrSaysWhy
     EXPECT_EQ(desk.windowOf(*config)->activations, 2);
     EXPECT_EQ(desk.shellCalls().size(), 2u);
 
+    // What the shell answers is its own business: a folder that is not
+    // there is no broken link.
+    settings().ShortcutFolder[3] = "C:\\no est\u00e1";
+    desk.click(bar.lblButton[3]);
+    EXPECT_EQ(desk.shellCalls().back().result, 2);
+    EXPECT_TRUE(desk.messageBoxes().empty());
+
     // A click that cannot be carried out says so once and changes nothing.
-    desk.setShellFails(true);
+    desk.setShellUnreachable(true);
     desk.click(bar.lblButton[2]);
     ASSERT_EQ(desk.messageBoxes().size(), 1u);
     EXPECT_EQ(desk.messageBoxes()[0].text, "Enlace roto.");
@@ -87,7 +94,7 @@ TEST_F(TilesTest, AFaceOpensItsFolderThroughTheShellOrTheSettingsWindowOrSaysWhy
     EXPECT_EQ(looks(bar), allNormalBut(-1, kNormal));
 }
 
-TEST_F(TilesTest, OnTheShortBarTheFifthTileOpensTheSettingsAndFoldersGoOutInAnsi) {
+TEST_F(TilesTest, OnTheShortBarTheFifthTileOpensTheSettingsAndFoldersGoOutAsTheFileHoldsThem) {
     writeDefaultsWith({{27, "0"}, {6, "C:\\Música"}});
     frmSide& bar = loadBar();
     desk.click(bar.lblButton[4]);
@@ -95,7 +102,7 @@ TEST_F(TilesTest, OnTheShortBarTheFifthTileOpensTheSettingsAndFoldersGoOutInAnsi
     EXPECT_TRUE(desk.shellCalls().empty());
     desk.click(bar.lblButton[0]);
     ASSERT_EQ(desk.shellCalls().size(), 1u);
-    EXPECT_EQ(desk.shellCalls()[0].fileAnsi, "C:\\M\xFAsica");
+    EXPECT_EQ(desk.shellCalls()[0].file, "C:\\M\u00fasica");
 }
 
 } // namespace

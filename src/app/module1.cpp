@@ -4,6 +4,8 @@
 
 #include "platform/window_system.h"
 
+#include <optional>
+
 namespace tavrin {
 namespace {
 
@@ -12,6 +14,18 @@ constexpr const char* kSaveFailed =
     "contra escritura.";
 
 } // namespace
+
+std::string settingsFileBytes(WindowSystem& ws, SettingsRecord settings) {
+    for (Loose& folder : settings.ShortcutFolder) {
+        const std::string path = folder.text();
+        if (ws.fitsAnsi(path))
+            continue;
+        const std::optional<std::string> shortPath = ws.shortPath(path);
+        if (shortPath && ws.fitsAnsi(*shortPath))
+            folder = *shortPath;
+    }
+    return ws.ansiFromUtf8(settingsFileText(settings));
+}
 
 std::int32_t Module1::SetGlass(WindowHandle window, std::int16_t level) {
     constexpr std::int16_t kClear = 0, kOpaque = 255;
@@ -35,7 +49,7 @@ std::int32_t Module1::SetGlass(WindowHandle window, std::int16_t level) {
 }
 
 void Module1::eSave() {
-    std::string bytes = ws_.ansiFromUtf8(settingsFileText(Settings));
+    const std::string bytes = settingsFileBytes(ws_, Settings);
     if (!writeSettingsFile(ws_, bytes))
         ws_.messageBox(kSaveFailed, kAppTitle, MessageIcon::Critical);
 }

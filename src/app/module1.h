@@ -20,6 +20,12 @@ inline constexpr std::int32_t kGlassApplied = 0;
 inline constexpr std::int32_t kGlassOutOfRange = 1;
 inline constexpr std::int32_t kGlassFailed = 2;
 
+// The settings file's bytes for the record, in the ANSI code page. A
+// folder the code page cannot write goes in by its short (8.3) path where it
+// has one that the code page can write, so that its tile still opens it;
+// any other character the code page lacks becomes '?'.
+std::string settingsFileBytes(WindowSystem& ws, SettingsRecord settings);
+
 class Module1 {
   public:
     explicit Module1(WindowSystem& ws) : ws_(ws) {}

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 namespace tavrin {
 namespace {
@@ -33,8 +34,14 @@ constexpr long kBarPixels = 106;      // the open bar's width on the screen
 constexpr long kLeftAwayPixels = 100; // a left bar collapses from here on
 constexpr int kPanelStartOpacity = 1;
 
-const std::array<const char*, kShortcuts - 2> kProfileFolders = {"", "\\Documents", "\\Pictures",
-                                                                 "\\Music"};
+// The user's folders of tiles 2 to 5, and where each usually lies in the
+// profile, for when the shell cannot tell.
+constexpr std::array<std::pair<KnownFolder, const char*>, kShortcuts - 2> kProfileFolders = {{
+    {KnownFolder::Documents, "\\Documents"},
+    {KnownFolder::Pictures, "\\Pictures"},
+    {KnownFolder::Music, "\\Music"},
+    {KnownFolder::Videos, "\\Videos"},
+}};
 constexpr const char* kSettingsCaption = "Configuración";
 const std::array<Twips, kTiles> kCaptionTops = {960, 2460, 3960, 5480, 6960, 8460, 9960};
 constexpr Color kWhite = 16777215;
@@ -180,15 +187,20 @@ void frmSide::Form_Load() {
     std::string buffer(kUserNameBuffer, ' ');
     ws.getUserName(buffer);
     Usuario.setCaption(buffer);
-    const std::string profile = "C:\\Users\\" + Usuario.caption();
 
     for (int i = 0; i < kShortcuts; ++i)
         s.ShortcutName[static_cast<std::size_t>(i)] =
             kDefaultTileNames[static_cast<std::size_t>(i)];
+    // The shell knows where the user's folders are (redirected, on another
+    // drive, under a profile not named after the user).
+    const std::string profile =
+        ws.knownFolder(KnownFolder::Profile).value_or("C:\\Users\\" + Usuario.caption());
     s.ShortcutFolder[0] = "C:\\";
-    for (std::size_t i = 0; i < kProfileFolders.size(); ++i)
-        s.ShortcutFolder[i + 1] = profile + kProfileFolders[i];
-    s.ShortcutFolder[5] = profile + "\\Videos";
+    s.ShortcutFolder[1] = profile;
+    for (std::size_t i = 0; i < kProfileFolders.size(); ++i) {
+        const auto [known, usualPlace] = kProfileFolders[i];
+        s.ShortcutFolder[i + 2] = ws.knownFolder(known).value_or(profile + usualPlace);
+    }
     s.LightLevel = 255;
     for (Loose& glyph : s.ShortcutGlyph)
         glyph = "0";

@@ -5,8 +5,8 @@
 #include "config/frm_config.h"
 #include "platform/window_system.h"
 
+#include <exception>
 #include <optional>
-#include <stdexcept>
 
 namespace tavrin {
 namespace {
@@ -53,6 +53,7 @@ void frmSide::Form_MouseMove(const MouseArgs&) {
 
 void frmSide::lblButton_Click(int index) {
     WindowSystem& ws = windowSystem();
+    bool carriedOut = false;
     try {
         const SettingsRecord& s = module1().Settings;
         // The tile's role on the bar as it is drawn: the short bar has the
@@ -60,14 +61,21 @@ void frmSide::lblButton_Click(int index) {
         const bool shortBar = s.fullHeight() == 0;
         if (index == kSettingsTile || (index == kShortSettingsPlace && shortBar)) {
             program_.form<frmConfig>().show();
+            carriedOut = true;
         } else if (index >= 0 && index < kShortcuts) {
+            // The shell opens it on a thread of its own; what it answers is
+            // its own business (a folder that is not there, say).
             const std::string folder = s.ShortcutFolder[static_cast<std::size_t>(index)].text();
-            ws.shellExecute(hWnd(), std::nullopt, folder, std::nullopt, std::nullopt,
-                            kSwShowNormal);
+            carriedOut = ws.shellExecute(hWnd(), std::nullopt, folder, std::nullopt, std::nullopt,
+                                         kSwShowNormal);
+        } else {
+            carriedOut = true;
         }
     } catch (const std::exception&) {
-        ws.messageBox(kBrokenLink, kAppTitle, MessageIcon::Critical);
+        // Not carried out: said below.
     }
+    if (!carriedOut)
+        ws.messageBox(kBrokenLink, kAppTitle, MessageIcon::Critical);
 }
 
 } // namespace tavrin

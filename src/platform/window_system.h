@@ -44,6 +44,12 @@ enum class InstanceRequest {
     // Bring up the settings window, so that the user sees where it is.
     ShowSettings,
 };
+// The user's folders as the shell knows them (SHGetKnownFolderPath): they
+// may lie anywhere, redirected to OneDrive or on another drive.
+enum class KnownFolder { Profile, Documents, Pictures, Music, Videos };
+
+// What the shell answered an open: above 32 it opened, else an error code.
+using ShellResult = std::intptr_t;
 
 class WindowSystem {
   public:
@@ -81,13 +87,15 @@ class WindowSystem {
                               int cy, unsigned flags) = 0;
 
     // Shell: open a file or folder (a missing verb means the default
-    // action), and the standard About box. Text is UTF-8; the window system
-    // hands it to the shell in the ANSI code page.
-    virtual std::intptr_t shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
-                                       const std::string& file,
-                                       const std::optional<std::string>& parameters,
-                                       const std::optional<std::string>& directory,
-                                       int showCommand) = 0;
+    // action), and the standard About box. Text is UTF-8. The open runs on
+    // a thread of its own and this returns at once: a shell that takes its
+    // time (an unreachable network share) holds up no window or timer.
+    // False when it could not be started at all. The shell's answer, when
+    // asked for, comes to `answered` later on this thread, as an event.
+    virtual bool shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
+                              const std::string& file, const std::optional<std::string>& parameters,
+                              const std::optional<std::string>& directory, int showCommand,
+                              std::function<void(ShellResult)> answered = {}) = 0;
     virtual void shellAbout(WindowHandle owner, const std::string& app,
                             const std::string& otherStuff) = 0;
     // A modal message box with one OK button; returns once it is closed.
@@ -98,6 +106,9 @@ class WindowSystem {
     // does: the name and a NUL over its start. False on failure, the buffer
     // then untouched.
     virtual bool getUserName(std::string& buffer) = 0;
+    // The user's folder without a closing backslash; nothing when the shell
+    // cannot tell it.
+    virtual std::optional<std::string> knownFolder(KnownFolder folder) const = 0;
 
     // One program a session. The first start claims the session's place
     // and hears every later start's request through onRequest, as an event
@@ -132,9 +143,14 @@ class WindowSystem {
     // Writes beside the file and replaces it in one step: on failure the
     // old file is exactly as it was. The folder must exist.
     virtual WriteResult writeFileReplacing(const std::string& path, const std::string& bytes) = 0;
+    // The short (8.3) form of the path of a file or folder that is there;
+    // nothing when it is not there or has no short form of its own.
+    virtual std::optional<std::string> shortPath(const std::string& path) = 0;
     // Between the program's UTF-8 and the ANSI code page.
     virtual std::string ansiFromUtf8(const std::string& utf8) const = 0;
     virtual std::string utf8FromAnsi(const std::string& ansi) const = 0;
+    // The ANSI code page holds every character of the text.
+    virtual bool fitsAnsi(const std::string& utf8) const = 0;
 };
 
 } // namespace tavrin

@@ -1,9 +1,9 @@
 // What only the real system shows of the services beside the windows: the
 // ANSI code page, the user's name, the clock and locale, and the shell
 // (the screen's size in twips, and the stacking calls leaving the user's
-// window active, show in the bar: windows_test.cpp; the message box's text
-// and files, in the conformance suite); and the user's local application
-// data folder.
+// window active, show in the bar: windows_test.cpp; the message box's text,
+// files and the shell's answer, in the conformance suite); and the user's
+// known folders and short paths.
 #include "platform/win32/system_services.h"
 #include "platform/win32/wide.h"
 
@@ -52,9 +52,9 @@ TEST(SystemServices, UserNameNowAndLongDate) {
     EXPECT_EQ(utf8FromWide(wideFromUtf8(date)), date) << "not valid UTF-8";
 }
 
-// Spanish folder names round-trip through Windows-1252, and reach the
-// shell in it.
-TEST(SystemServices, SpanishTextRoundTripsThroughCp1252AndReachesTheShellInIt) {
+// Spanish folder names round-trip through Windows-1252; the shell takes
+// any text whole.
+TEST(SystemServices, SpanishTextRoundTripsThroughCp1252AndTheShellTakesAnyText) {
     if (GetACP() != 1252)
         GTEST_SKIP() << "the ANSI code page is " << GetACP()
                      << ", not 1252: run Wine with LANG=es_ES.UTF-8 or en_US.UTF-8";
@@ -67,23 +67,56 @@ TEST(SystemServices, SpanishTextRoundTripsThroughCp1252AndReachesTheShellInIt) {
     // No look-alikes: "Łódź" must not become "Lodz", a different folder.
     EXPECT_EQ(services.ansiFromUtf8("\u0141\u00f3d\u017a"), "?\xF3"
                                                             "d?");
+    EXPECT_TRUE(services.fitsAnsi("M\u00fasica \u20ac?"));
+    EXPECT_FALSE(services.fitsAnsi("\u0141\u00f3d\u017a"));
 
     const auto driver = conformance::makeDriver();
     const std::string folder = driver->scratchFolder();
     if (folder.empty())
         GTEST_SKIP() << "no folder to write in: run Wine with LANG=es_ES.UTF-8";
-    EXPECT_GT(services.shellExecute(0, std::nullopt, "cmd.exe",
-                                    std::string("/c echo hecho> se\u00f1al.txt"), folder, SW_HIDE),
-              32);
-    EXPECT_TRUE(
-        driver->runUntil([&] { return driver->ws().fileExists(folder + "\\se\u00f1al.txt"); }));
+    // The command works beside the folder, not in it, which its end can
+    // then remove.
+    const std::string file = folder + "\\sygna\u0142.txt";
+    std::optional<ShellResult> answer;
+    ASSERT_TRUE(driver->ws().shellExecute(0, std::nullopt, "cmd.exe",
+                                          "/c echo hecho> \"" + file + "\"",
+                                          folder.substr(0, folder.rfind('\\')), SW_HIDE,
+                                          [&](ShellResult result) { answer = result; }));
+    ASSERT_TRUE(driver->runUntil([&] { return answer.has_value(); }));
+    EXPECT_GT(*answer, 32);
+    EXPECT_TRUE(driver->runUntil([&] {
+        std::unique_ptr<FileReader> reader = driver->ws().openFile(file);
+        return reader && readToEnd(*reader) == "hecho\r\n";
+    }));
 }
 
-TEST(FileServices, LocalAppDataIsTheUsersOwnFolder) {
+TEST(FileServices, TheUsersOwnFoldersAndShortPaths) {
     const auto driver = conformance::makeDriver();
-    const std::optional<std::string> folder = driver->ws().localAppDataFolder();
+    WindowSystem& ws = driver->ws();
+    const std::optional<std::string> folder = ws.localAppDataFolder();
     ASSERT_TRUE(folder);
     EXPECT_NE(folder->back(), '\\');
+    for (KnownFolder known : {KnownFolder::Profile, KnownFolder::Documents, KnownFolder::Pictures,
+                              KnownFolder::Music, KnownFolder::Videos}) {
+        const std::optional<std::string> path = ws.knownFolder(known);
+        ASSERT_TRUE(path);
+        EXPECT_TRUE(driver->folderExists(*path)) << *path;
+        EXPECT_NE(path->back(), '\\');
+    }
+
+    // A folder the code page cannot name has a short path that it can,
+    // and that leads into the same folder.
+    const std::string scratch = driver->scratchFolder();
+    if (scratch.empty())
+        GTEST_SKIP() << "no folder to write in: run Wine with LANG=es_ES.UTF-8";
+    const std::string lodz = scratch + "\\\u0141\u00f3d\u017a";
+    ASSERT_TRUE(ws.createFolders(lodz));
+    const std::optional<std::string> shortPath = ws.shortPath(lodz);
+    ASSERT_TRUE(shortPath);
+    EXPECT_TRUE(ws.fitsAnsi(*shortPath)) << *shortPath;
+    ASSERT_EQ(ws.writeFileReplacing(*shortPath + "\\x.txt", "x"), WriteResult::Written);
+    EXPECT_TRUE(ws.fileExists(lodz + "\\x.txt"));
+    EXPECT_FALSE(ws.shortPath(scratch + "\\no est\u00e1"));
     // The folder the environment names too (not the roaming one).
     wchar_t variable[MAX_PATH];
     const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", variable, MAX_PATH);

@@ -109,8 +109,8 @@ void SimDesktop::setScreenPixels(int width, int height) {
                    static_cast<Twips>(height) * kTwipsPerPixel);
 }
 
-void SimDesktop::setShellFails(bool fails) {
-    shellFails_ = fails;
+void SimDesktop::setShellUnreachable(bool unreachable) {
+    shellUnreachable_ = unreachable;
 }
 
 void SimDesktop::setWindowColor(Color color) {

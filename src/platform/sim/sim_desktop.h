@@ -40,11 +40,11 @@ struct WindowRecord {
 struct ShellCall {
     WindowHandle owner = 0;
     std::optional<std::string> verb;
-    std::string file;     // as the program passed it (UTF-8)
-    std::string fileAnsi; // as the shell received it
+    std::string file;
     std::optional<std::string> parameters;
     std::optional<std::string> directory;
     int showCommand = 0;
+    ShellResult result = 0; // what the shell answered
 };
 
 struct MessageBoxCall {
@@ -63,8 +63,10 @@ class SimDesktop : public WindowSystem {
   public:
     // A 1366 x 768 pixel screen, the cursor in its middle, Sunday
     // 6 December 2026 12:00:00, the user "invitado" and, in memory, empty
-    // folders "C:\Program Files" and "C:\Users\invitado\AppData\Local"
-    // (the local application data folder).
+    // folders "C:\Program Files", "C:\Users\invitado\AppData\Local"
+    // (the local application data folder) and the user's known folders
+    // "C:\Users\invitado" and its "Documents", "Pictures", "Music" and
+    // "Videos".
     SimDesktop();
     ~SimDesktop() override;
 
@@ -73,8 +75,10 @@ class SimDesktop : public WindowSystem {
     void setScreenPixels(int width, int height);
     void setCursor(long x, long y);
     void setCursorFails(bool fails);
-    // The shell cannot be reached: ShellExecute fails before it opens anything.
-    void setShellFails(bool fails);
+    // No thread can be started for the shell: an open fails before the
+    // shell sees it. Otherwise the shell opens what is on the disk and
+    // answers 2 (file not found) for anything else, as Windows does.
+    void setShellUnreachable(bool unreachable);
     // The system's window background colour; white unless set.
     void setWindowColor(Color color);
     // The clock then runs on with virtual time.
@@ -89,6 +93,11 @@ class SimDesktop : public WindowSystem {
     FileStore& files() { return files_; }
     // The system cannot tell where the local application data folder is.
     void setLocalAppDataUnknown(bool unknown);
+    // Where the shell says the user's folder lies; nothing: it cannot tell.
+    // The folder is not made on the disk.
+    void setKnownFolder(KnownFolder folder, std::optional<std::string> path);
+    // The short (8.3) path of a file or folder, from when it is there.
+    void setShortPath(const std::string& path, const std::string& shortPath);
 
     // --- Faults ---
     // Reading fails as for a locked file.
@@ -105,8 +114,9 @@ class SimDesktop : public WindowSystem {
     void failWritesAfter(std::optional<std::size_t> bytes);
 
     // --- Time ---
-    // Moves virtual time on, firing every timer that falls due, in order of
-    // due time (ties in the order they were armed). No timer ticks more
+    // Moves virtual time on: the shell's answers come first, then every
+    // timer that falls due fires, in order of due time (ties in the order
+    // they were armed). No timer ticks more
     // often than every 10 ms, as on Windows.
     void advance(int milliseconds);
     long long elapsed() const { return elapsedMs_; }
@@ -188,11 +198,10 @@ class SimDesktop : public WindowSystem {
                                     std::uint32_t flags) override;
     bool setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                       unsigned flags) override;
-    std::intptr_t shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
-                               const std::string& file,
-                               const std::optional<std::string>& parameters,
-                               const std::optional<std::string>& directory,
-                               int showCommand) override;
+    bool shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
+                      const std::string& file, const std::optional<std::string>& parameters,
+                      const std::optional<std::string>& directory, int showCommand,
+                      std::function<void(ShellResult)> answered) override;
     void shellAbout(WindowHandle owner, const std::string& app,
                     const std::string& otherStuff) override;
     void messageBox(const std::string& text, const std::string& caption, MessageIcon icon) override;
@@ -203,6 +212,7 @@ class SimDesktop : public WindowSystem {
     bool askRunningInstance(InstanceRequest request) override;
     // Virtual time.
     long long steadyMilliseconds() const override { return elapsedMs_; }
+    std::optional<std::string> knownFolder(KnownFolder folder) const override;
     LocalTime now() const override;
     std::string longDate() const override;
     std::string settingsFilePath() const override;
@@ -211,8 +221,10 @@ class SimDesktop : public WindowSystem {
     std::unique_ptr<FileReader> openFile(const std::string& path) override;
     bool createFolders(const std::string& folder) override;
     WriteResult writeFileReplacing(const std::string& path, const std::string& bytes) override;
+    std::optional<std::string> shortPath(const std::string& path) override;
     std::string ansiFromUtf8(const std::string& utf8) const override;
     std::string utf8FromAnsi(const std::string& ansi) const override;
+    bool fitsAnsi(const std::string& utf8) const override;
 
   private:
     class FormPeerImpl;
@@ -230,8 +242,10 @@ class SimDesktop : public WindowSystem {
     bool accepts(const Control& target) const;
     // ... and the user can reach it: it and its frames are visible and enabled.
     bool reachable(const Control& target) const;
-    // The two folders, empty.
+    // The two folders and the known folders, empty.
     void layOutFolders();
+    // The shell's answers not yet handed to the program, as events.
+    void deliverShellAnswers();
     // Whether writing at the path is refused; nothing when the path lies
     // outside the two folders, where the program can reach nothing.
     std::optional<bool> writeProtection(const std::string& windowsPath) const;
@@ -250,7 +264,7 @@ class SimDesktop : public WindowSystem {
     Twips screenHeight_ = 768 * 15.0;
     Point cursor_{683, 384};
     bool cursorFails_ = false;
-    bool shellFails_ = false;
+    bool shellUnreachable_ = false;
     Color windowColor_ = rgb(255, 255, 255);
     long long baseSeconds_ = 0; // local time at elapsed 0, seconds since 1970
     long long elapsedMs_ = 0;
@@ -265,6 +279,9 @@ class SimDesktop : public WindowSystem {
     std::optional<std::size_t> failWritesAfter_;
     bool localAppDataUnknown_ = false;
     bool localAppDataWriteProtected_ = false;
+    std::map<KnownFolder, std::optional<std::string>> knownFolders_;
+    // By the path in lower case.
+    std::map<std::string, std::string> shortPaths_;
 
     std::map<WindowHandle, WindowRecord> windows_;
     WindowHandle nextHandle_ = 0x10010;
@@ -276,6 +293,7 @@ class SimDesktop : public WindowSystem {
     bool ended_ = false;
 
     std::vector<ShellCall> shellCalls_;
+    std::vector<std::function<void()>> shellAnswers_;
     std::vector<MessageBoxCall> messageBoxes_;
     std::vector<AboutCall> aboutBoxes_;
     std::vector<std::string> escaped_;

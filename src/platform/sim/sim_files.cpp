@@ -1,7 +1,7 @@
 // The file system as far as the program sees it: "C:\Program Files" and
 // the user's local application data folder, kept in memory, with locked
 // reads, refused writes and writes cut short; and the ANSI code page
-// (Windows-1252).
+// (Windows-1252); the user's known folders and the short paths.
 #include "sim_internal.h"
 
 #include "../codepage.h"
@@ -15,6 +15,19 @@ namespace {
 
 constexpr std::string_view kProgramFiles = "C:\\Program Files";
 constexpr std::string_view kLocalAppData = "C:\\Users\\invitado\\AppData\\Local";
+constexpr std::string_view kProfile = "C:\\Users\\invitado";
+constexpr std::pair<KnownFolder, std::string_view> kKnownFolders[] = {
+    {KnownFolder::Profile, ""},
+    {KnownFolder::Documents, "\\Documents"},
+    {KnownFolder::Pictures, "\\Pictures"},
+    {KnownFolder::Music, "\\Music"},
+    {KnownFolder::Videos, "\\Videos"}};
+
+std::string lowerCase(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size())
@@ -53,6 +66,31 @@ class SimFileReader : public FileReader {
 void SimDesktop::layOutFolders() {
     files_.makeFolders(std::string(kProgramFiles));
     files_.makeFolders(std::string(kLocalAppData));
+    for (const auto& [folder, name] : kKnownFolders) {
+        const std::string path = std::string(kProfile) + std::string(name);
+        files_.makeFolders(path);
+        knownFolders_[folder] = path;
+    }
+}
+
+void SimDesktop::setKnownFolder(KnownFolder folder, std::optional<std::string> path) {
+    knownFolders_[folder] = std::move(path);
+}
+
+std::optional<std::string> SimDesktop::knownFolder(KnownFolder folder) const {
+    const auto it = knownFolders_.find(folder);
+    return it == knownFolders_.end() ? std::nullopt : it->second;
+}
+
+void SimDesktop::setShortPath(const std::string& path, const std::string& shortPath) {
+    shortPaths_[lowerCase(path)] = shortPath;
+}
+
+std::optional<std::string> SimDesktop::shortPath(const std::string& path) {
+    const auto it = shortPaths_.find(lowerCase(path));
+    if (it == shortPaths_.end() || !files_.exists(path))
+        return std::nullopt;
+    return it->second;
 }
 
 void SimDesktop::setLocalAppDataUnknown(bool unknown) {
@@ -141,6 +179,10 @@ std::string SimDesktop::ansiFromUtf8(const std::string& utf8) const {
 
 std::string SimDesktop::utf8FromAnsi(const std::string& ansi) const {
     return utf8FromCp1252(ansi);
+}
+
+bool SimDesktop::fitsAnsi(const std::string& utf8) const {
+    return utf8FromCp1252(cp1252FromUtf8(utf8)) == utf8;
 }
 
 } // namespace tavrin::sim

@@ -41,6 +41,7 @@ void SimDesktop::advance(int milliseconds) {
     // A wire armed outside any handler, under the cursor: the window system
     // tells as soon as the program handles events again.
     checkTripwires();
+    deliverShellAnswers();
     const long long target = elapsedMs_ + std::max(milliseconds, 0);
     for (;;) {
         auto next = armed_.end();

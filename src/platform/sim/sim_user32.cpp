@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 #include <utility>
 
 namespace tavrin::sim {
@@ -90,16 +89,27 @@ bool SimDesktop::setWindowPos(WindowHandle window, WindowHandle insertAfter, int
 
 // --- Shell and dialogs ---
 
-std::intptr_t SimDesktop::shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
-                                       const std::string& file,
-                                       const std::optional<std::string>& parameters,
-                                       const std::optional<std::string>& directory,
-                                       int showCommand) {
-    if (shellFails_)
-        throw std::runtime_error("the shell cannot be reached");
-    shellCalls_.push_back(
-        ShellCall{owner, verb, file, cp1252FromUtf8(file), parameters, directory, showCommand});
-    return 42; // above 32: success
+bool SimDesktop::shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
+                              const std::string& file, const std::optional<std::string>& parameters,
+                              const std::optional<std::string>& directory, int showCommand,
+                              std::function<void(ShellResult)> answered) {
+    constexpr ShellResult kOpened = 42, kFileNotFound = 2;
+    if (shellUnreachable_)
+        return false;
+    const ShellResult result = files_.exists(file) ? kOpened : kFileNotFound;
+    shellCalls_.push_back(ShellCall{owner, verb, file, parameters, directory, showCommand, result});
+    if (answered)
+        shellAnswers_.emplace_back([answered = std::move(answered), result] { answered(result); });
+    return true;
+}
+
+void SimDesktop::deliverShellAnswers() {
+    // An answer's handler may open the shell again: that answer waits for
+    // the next round.
+    std::vector<std::function<void()>> answers = std::move(shellAnswers_);
+    shellAnswers_.clear();
+    for (const std::function<void()>& answer : answers)
+        deliver(answer);
 }
 
 void SimDesktop::shellAbout(WindowHandle owner, const std::string& app,

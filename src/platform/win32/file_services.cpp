@@ -47,6 +47,17 @@ std::string withoutClosingBackslash(std::string folder) {
     return folder;
 }
 
+// The known folder's path; nothing when the shell cannot tell it.
+std::optional<std::string> knownFolderPath(REFKNOWNFOLDERID id) {
+    wchar_t* found = nullptr;
+    const HRESULT result = SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &found);
+    // Freed whether the call succeeded or not.
+    const UniqueTaskString path(found);
+    if (SUCCEEDED(result) && path && path.get()[0] != L'\0')
+        return withoutClosingBackslash(utf8FromWide(path.get()));
+    return std::nullopt;
+}
+
 class Win32FileReader : public FileReader {
   public:
     explicit Win32FileReader(UniqueFile file) : file_(std::move(file)) {}
@@ -69,14 +80,39 @@ std::string FileServices::settingsFilePath() const {
 }
 
 std::optional<std::string> FileServices::localAppDataFolder() const {
-    wchar_t* found = nullptr;
-    const HRESULT result =
-        SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &found);
-    // Freed whether the call succeeded or not.
-    const UniqueTaskString path(found);
-    if (SUCCEEDED(result) && path && path.get()[0] != L'\0')
-        return withoutClosingBackslash(utf8FromWide(path.get()));
+    return knownFolderPath(FOLDERID_LocalAppData);
+}
+
+std::optional<std::string> FileServices::knownFolder(KnownFolder folder) const {
+    switch (folder) {
+    case KnownFolder::Profile:
+        return knownFolderPath(FOLDERID_Profile);
+    case KnownFolder::Documents:
+        return knownFolderPath(FOLDERID_Documents);
+    case KnownFolder::Pictures:
+        return knownFolderPath(FOLDERID_Pictures);
+    case KnownFolder::Music:
+        return knownFolderPath(FOLDERID_Music);
+    case KnownFolder::Videos:
+        return knownFolderPath(FOLDERID_Videos);
+    }
     return std::nullopt;
+}
+
+std::optional<std::string> FileServices::shortPath(const std::string& path) {
+    const std::wstring longPath = wideFromUtf8(path);
+    const DWORD needed = GetShortPathNameW(longPath.c_str(), nullptr, 0);
+    if (needed == 0)
+        return std::nullopt;
+    std::wstring shortened(needed, L'\0');
+    const DWORD written = GetShortPathNameW(longPath.c_str(), shortened.data(), needed);
+    if (written == 0 || written >= needed)
+        return std::nullopt;
+    shortened.resize(written);
+    // Where 8.3 names are not made, the long path comes back as it was.
+    if (shortened == longPath)
+        return std::nullopt;
+    return utf8FromWide(shortened);
 }
 
 bool FileServices::fileExists(const std::string& path) {

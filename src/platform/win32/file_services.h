@@ -1,5 +1,5 @@
-// Files on Windows: the settings file's place, the user's local
-// application data folder, reading in pieces, making folders and writing
+// Files on Windows: the settings file's place, the user's known folders,
+// short paths, reading in pieces, making folders and writing
 // a file so that it is replaced in one step. Each member behaves as the
 // WindowSystem member of the same name; Win32Desktop forwards to it.
 #pragma once
@@ -19,6 +19,8 @@ class FileServices {
     // The LOCALAPPDATA known folder; nothing when the system cannot tell
     // it.
     std::optional<std::string> localAppDataFolder() const;
+    std::optional<std::string> knownFolder(KnownFolder folder) const;
+    std::optional<std::string> shortPath(const std::string& path);
     bool fileExists(const std::string& path);
     std::unique_ptr<FileReader> openFile(const std::string& path);
     // The whole file; nothing when it cannot be opened or read.

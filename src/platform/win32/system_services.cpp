@@ -15,10 +15,6 @@ HWND hwndOf(WindowHandle window) {
     return reinterpret_cast<HWND>(window);
 }
 
-const char* orNull(const std::optional<std::string>& ansi) {
-    return ansi ? ansi->c_str() : nullptr;
-}
-
 // The icon the window shows in its title bar, or its class icon.
 HICON iconOf(HWND window) {
     if (!window)
@@ -69,29 +65,10 @@ bool SystemServices::setWindowPos(WindowHandle window, WindowHandle insertAfter,
                         flags | SWP_NOACTIVATE) != FALSE;
 }
 
-std::intptr_t
-SystemServices::shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
-                             const std::string& file, const std::optional<std::string>& parameters,
-                             const std::optional<std::string>& directory, int showCommand) {
-    auto ansi = [this](const std::optional<std::string>& utf8) -> std::optional<std::string> {
-        if (!utf8)
-            return std::nullopt;
-        return ansiFromUtf8(*utf8);
-    };
-    const std::optional<std::string> ansiVerb = ansi(verb);
-    const std::string ansiFile = ansiFromUtf8(file);
-    const std::optional<std::string> ansiParameters = ansi(parameters);
-    const std::optional<std::string> ansiDirectory = ansi(directory);
-    HINSTANCE result = ShellExecuteA(hwndOf(owner), orNull(ansiVerb), ansiFile.c_str(),
-                                     orNull(ansiParameters), orNull(ansiDirectory), showCommand);
-    return reinterpret_cast<std::intptr_t>(result);
-}
-
 void SystemServices::shellAbout(WindowHandle owner, const std::string& app,
                                 const std::string& otherStuff) {
-    const std::string ansiApp = ansiFromUtf8(app);
-    const std::string ansiOther = ansiFromUtf8(otherStuff);
-    ShellAboutA(hwndOf(owner), ansiApp.c_str(), ansiOther.c_str(), iconOf(hwndOf(owner)));
+    ShellAboutW(hwndOf(owner), wideFromUtf8(app).c_str(), wideFromUtf8(otherStuff).c_str(),
+                iconOf(hwndOf(owner)));
 }
 
 void SystemServices::messageBox(const std::string& text, const std::string& caption, MessageIcon) {
@@ -105,15 +82,15 @@ void SystemServices::messageBox(const std::string& text, const std::string& capt
 }
 
 bool SystemServices::getUserName(std::string& buffer) {
-    std::string ansi(buffer.size(), '\0');
-    auto size = static_cast<DWORD>(ansi.size());
-    if (!GetUserNameA(ansi.data(), &size))
+    std::wstring wide(buffer.size(), L'\0');
+    auto size = static_cast<DWORD>(wide.size());
+    if (!GetUserNameW(wide.data(), &size))
         return false;
     // size counts the NUL the call wrote after the name.
-    ansi.resize(size > 0 ? size - 1 : 0);
-    ansi.resize(std::min(ansi.size(), ansi.find('\0')));
-    const std::string name = utf8FromAnsi(ansi);
-    // UTF-8 may need more bytes than the ANSI name did.
+    wide.resize(size > 0 ? size - 1 : 0);
+    wide.resize(std::min(wide.size(), wide.find(L'\0')));
+    const std::string name = utf8FromWide(wide);
+    // UTF-8 may need more bytes than the name has characters.
     if (buffer.size() < name.size() + 1)
         buffer.resize(name.size() + 1, ' ');
     buffer.replace(0, name.size(), name);
@@ -173,6 +150,20 @@ std::string SystemServices::ansiFromUtf8(const std::string& utf8) const {
 
 std::string SystemServices::utf8FromAnsi(const std::string& ansi) const {
     return utf8FromWide(wideFromCodePage(CP_ACP, ansi));
+}
+
+bool SystemServices::fitsAnsi(const std::string& utf8) const {
+    // A UTF-8 code page lacks no character (and takes no such question).
+    if (GetACP() == CP_UTF8)
+        return true;
+    const std::wstring wide = wideFromUtf8(utf8);
+    if (wide.empty())
+        return true;
+    BOOL lacking = FALSE;
+    const int size = static_cast<int>(wide.size());
+    const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0,
+                                      nullptr, &lacking);
+    return n > 0 && !lacking;
 }
 
 } // namespace tavrin::win32

@@ -29,10 +29,6 @@ class SystemServices {
     bool setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
                       unsigned flags);
 
-    std::intptr_t shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
-                               const std::string& file,
-                               const std::optional<std::string>& parameters,
-                               const std::optional<std::string>& directory, int showCommand);
     // The dialog shows the owner's icon.
     void shellAbout(WindowHandle owner, const std::string& app, const std::string& otherStuff);
     // Task-modal with no owner and one OK button.
@@ -40,7 +36,7 @@ class SystemServices {
 
     // The name and a NUL written over the start of the buffer, in UTF-8;
     // the rest of the buffer keeps its content. The buffer's size is what
-    // the system may use for the ANSI name.
+    // the system may use for the name, in UTF-16 units.
     bool getUserName(std::string& buffer);
 
     // QueryPerformanceCounter in milliseconds.
@@ -51,6 +47,7 @@ class SystemServices {
     // Characters the ANSI code page lacks become '?', never a look-alike.
     std::string ansiFromUtf8(const std::string& utf8) const;
     std::string utf8FromAnsi(const std::string& ansi) const;
+    bool fitsAnsi(const std::string& utf8) const;
 };
 
 } // namespace tavrin::win32

@@ -9,6 +9,7 @@
 #include "platform/win32/display_watch.h"
 #include "platform/win32/file_services.h"
 #include "platform/win32/instance_channel.h"
+#include "platform/win32/shell_launcher.h"
 #include "platform/win32/system_services.h"
 #include "platform/win32/text/text_painter.h"
 
@@ -73,12 +74,12 @@ class Win32Desktop : public WindowSystem {
                       unsigned flags) override {
         return services_.setWindowPos(window, insertAfter, x, y, cx, cy, flags);
     }
-    std::intptr_t shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
-                               const std::string& file,
-                               const std::optional<std::string>& parameters,
-                               const std::optional<std::string>& directory,
-                               int showCommand) override {
-        return services_.shellExecute(owner, verb, file, parameters, directory, showCommand);
+    bool shellExecute(WindowHandle owner, const std::optional<std::string>& verb,
+                      const std::string& file, const std::optional<std::string>& parameters,
+                      const std::optional<std::string>& directory, int showCommand,
+                      std::function<void(ShellResult)> answered) override {
+        return shell_.open(owner, verb, file, parameters, directory, showCommand,
+                           std::move(answered));
     }
     void shellAbout(WindowHandle owner, const std::string& app,
                     const std::string& otherStuff) override {
@@ -93,6 +94,9 @@ class Win32Desktop : public WindowSystem {
         return InstanceChannel::ask(request);
     }
     long long steadyMilliseconds() const override { return services_.steadyMilliseconds(); }
+    std::optional<std::string> knownFolder(KnownFolder folder) const override {
+        return files_.knownFolder(folder);
+    }
     LocalTime now() const override { return services_.now(); }
     std::string longDate() const override { return services_.longDate(); }
     std::string settingsFilePath() const override { return files_.settingsFilePath(); }
@@ -107,12 +111,16 @@ class Win32Desktop : public WindowSystem {
     WriteResult writeFileReplacing(const std::string& path, const std::string& bytes) override {
         return files_.writeFileReplacing(path, bytes);
     }
+    std::optional<std::string> shortPath(const std::string& path) override {
+        return files_.shortPath(path);
+    }
     std::string ansiFromUtf8(const std::string& utf8) const override {
         return services_.ansiFromUtf8(utf8);
     }
     std::string utf8FromAnsi(const std::string& ansi) const override {
         return services_.utf8FromAnsi(ansi);
     }
+    bool fitsAnsi(const std::string& utf8) const override { return services_.fitsAnsi(utf8); }
 
   private:
     // The form window that holds this window, if it is one of ours.
@@ -126,6 +134,7 @@ class Win32Desktop : public WindowSystem {
     bool ended_ = false;
     DisplayWatch displayWatch_;
     InstanceChannel channel_{*this};
+    ShellLauncher shell_{*this};
     std::size_t escaped_ = 0;
     // Last: forms and windows still kept for a running handler go first.
     Dispatcher dispatcher_;

@@ -21,7 +21,8 @@ windows_user_name() {
 # glyphs 20-26, full height 27, opacity 28, the settings tile's colour 29.
 default_settings_lines() {
     local home
-    home="C:\\Users\\$(windows_user_name)"
+    # The user's folders as Wine's shell knows them, lower-case "users".
+    home="C:\\users\\$(windows_user_name)"
     printf '%s\n' \
         "Equipo" "Personal" "Documentos" "Imágenes" "Música" "Videos" \
         'C:\' "$home" "$home\\Documents" "$home\\Pictures" "$home\\Music" "$home\\Videos" \
