@@ -42,11 +42,10 @@ int main(int argc, char** argv) {
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
     windowClass.lpszClassName = L"TavrinStandIn";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(WS_EX_TOOLWINDOW | (topmost ? WS_EX_TOPMOST : 0),
-                                  windowClass.lpszClassName, L"standin", WS_POPUP,
-                                  std::atoi(argv[1]), std::atoi(argv[2]), std::atoi(argv[3]),
-                                  std::atoi(argv[4]), nullptr, nullptr, windowClass.hInstance,
-                                  nullptr);
+    HWND window = CreateWindowExW(
+        WS_EX_TOOLWINDOW | (topmost ? WS_EX_TOPMOST : 0), windowClass.lpszClassName, L"standin",
+        WS_POPUP, std::atoi(argv[1]), std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
+        nullptr, nullptr, windowClass.hInstance, nullptr);
     if (!window)
         return 1;
     ShowWindow(window, SW_SHOW);
