@@ -79,6 +79,12 @@ class BarTest : public ::testing::Test {
         bar.show();
         return bar;
     }
+    // ... and opened by hand to its full width, where the mouse reaches it.
+    frmSide& openedBar() {
+        frmSide& bar = loadBar();
+        bar.setWidth(1590);
+        return bar;
+    }
 };
 
 } // namespace tavrin::testing

@@ -11,6 +11,8 @@ namespace tavrin::testing {
 namespace {
 
 constexpr long kMiddleX = 683, kMiddleY = 384;
+// The clock panel beside a bar at the right edge spans 50..548, 580..720.
+constexpr Point kPanelMiddle{300, 650};
 
 class EdgeTest : public BarTest {
   protected:
@@ -37,6 +39,7 @@ TEST_F(EdgeTest, RestingHalfASecondOnACornerOpensTheBarWithItsPanel) {
     frmSide& b = collapsedBar();
     EXPECT_TRUE(collapsed());
     EXPECT_EQ(panel(), nullptr) << "no panel while the bar is collapsed";
+    EXPECT_EQ(desk.windowAt({1260, 300}), 0) << "the mouse goes through the collapsed bar";
 
     // Less than the dwell, then away and back: the dwell starts afresh.
     rest(1365, 0, 400);
@@ -53,6 +56,8 @@ TEST_F(EdgeTest, RestingHalfASecondOnACornerOpensTheBarWithItsPanel) {
     EXPECT_FALSE(b.tmrOpen.running());
     ASSERT_NE(panel(), nullptr);
     EXPECT_TRUE(desk.windowOf(*panel())->visible);
+    EXPECT_EQ(desk.windowAt({1260, 300}), b.hWnd());
+    EXPECT_EQ(desk.windowAt(kPanelMiddle), panel()->hWnd());
 
     // On the bar it stays; one pixel beyond its inner edge it collapses.
     rest(1260, 300, 500);
@@ -67,6 +72,8 @@ TEST_F(EdgeTest, RestingHalfASecondOnACornerOpensTheBarWithItsPanel) {
 TEST_F(EdgeTest, ANewBarOpensOnlyAfterItsFirstCollapseAndOnlyFromACornerPixel) {
     desk.setCursor(1365, 0);
     frmSide& b = loadBar();
+    ASSERT_NE(panel(), nullptr);
+    EXPECT_EQ(desk.windowAt(kPanelMiddle), 0) << "the panel is unseen at opacity 1";
     desk.advance(800);
     EXPECT_EQ(b.width(), 1) << "created at 255: the fade has nothing to do";
     EXPECT_EQ(b.HScroll1.value(), 255);

@@ -193,8 +193,11 @@ TEST_F(BarTest, PanelAndTilesFollowTheScreenHeightAndASmallScreenStaysMarked) {
     }
 }
 
-TEST_F(BarTest, DoubleClickOnTheBackgroundEndsTheProgramButNotOnATile) {
+TEST_F(BarTest, DoubleClickOnTheBackgroundEndsTheProgramButNotOnATileNorWhenCollapsed) {
     frmSide& bar = loadBar();
+    desk.dblClick(bar);
+    EXPECT_FALSE(desk.ended()) << "the collapsed bar's column lets the mouse through";
+    bar.setWidth(1590);
     desk.dblClick(bar.lblButton[2]);
     desk.dblClick(bar.Labels[2]);
     EXPECT_FALSE(desk.ended());

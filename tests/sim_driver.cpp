@@ -61,6 +61,8 @@ class SimDriver : public DesktopDriver {
                            [&](Point p) { return p.x == pixel.x && p.y == pixel.y; });
     }
 
+    WindowHandle windowAt(Point pixel) override { return desk_.windowAt(pixel); }
+
     std::string scratchFolder() override {
         const std::string folder = *desk_.localAppDataFolder() + "\\Temp\\tavrin";
         return desk_.createFolders(folder) ? folder : "";

@@ -27,7 +27,7 @@ class TilesTest : public BarTest {
 };
 
 TEST_F(TilesTest, ATileLightsUnderTheCursorDarkensWhilePressedAndRestsOnRelease) {
-    frmSide& bar = loadBar();
+    frmSide& bar = openedBar();
     desk.mouseMove(bar.lblButton[2]);
     EXPECT_EQ(looks(bar), allNormalBut(2, kHovered));
     desk.mouseMove(bar.Labels[3]); // a caption lights its own tile
@@ -53,7 +53,7 @@ TEST_F(TilesTest, ATileLightsUnderTheCursorDarkensWhilePressedAndRestsOnRelease)
 }
 
 TEST_F(TilesTest, AFaceOpensItsFolderThroughTheShellOrTheSettingsWindowOrSaysWhyNot) {
-    frmSide& bar = loadBar();
+    frmSide& bar = openedBar();
     desk.click(bar.lblButton[0]);
     ASSERT_EQ(desk.shellCalls().size(), 1u);
     const sim::ShellCall& call = desk.shellCalls()[0];
@@ -96,7 +96,7 @@ TEST_F(TilesTest, AFaceOpensItsFolderThroughTheShellOrTheSettingsWindowOrSaysWhy
 
 TEST_F(TilesTest, OnTheShortBarTheFifthTileOpensTheSettingsAndFoldersGoOutAsTheFileHoldsThem) {
     writeDefaultsWith({{27, "0"}, {6, "C:\\Música"}});
-    frmSide& bar = loadBar();
+    frmSide& bar = openedBar();
     desk.click(bar.lblButton[4]);
     EXPECT_NE(program.loaded<frmConfig>(), nullptr);
     EXPECT_TRUE(desk.shellCalls().empty());

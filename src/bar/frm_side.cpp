@@ -219,23 +219,31 @@ void frmSide::Form_Load() {
         lblButton[kShortSettingsPlace].setCaption(s.ShortcutGlyph[kSettingsTile].text());
 
     // The clock panel, there from the start but practically invisible.
-    frmDate& panel = program_.form<frmDate>();
-    module1().SetGlass(panel.hWnd(), kPanelStartOpacity);
-    panel.show();
+    panelGlass(kPanelStartOpacity);
+    program_.form<frmDate>().show();
 }
 
 // Above every window that is not topmost itself, again at every change of
-// size, so that the bar stays on top as it opens and closes.
+// size, so that the bar stays on top as it opens and closes. Collapsed, the
+// column it keeps over the programs beneath lets their clicks through.
 void frmSide::Form_Resize() {
     windowSystem().setWindowPos(hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoSize | kSwpNoMove);
+    setPassThrough(width() == kCollapsedWidth);
 }
 
 void frmSide::HScroll1_Change() {
     // The range 1..255 keeps the value within a byte.
     const auto level = static_cast<std::int16_t>(HScroll1.value());
     module1().SetGlass(hWnd(), level);
-    // Asking for the panel's window loads it, unseen, when it is not loaded.
-    module1().SetGlass(program_.form<frmDate>().hWnd(), level);
+    panelGlass(level);
+}
+
+// Asking for the panel's window loads it, unseen, when it is not loaded. At
+// the lowest opacity it is unseen, and the mouse goes through it too.
+void frmSide::panelGlass(std::int16_t level) {
+    frmDate& panel = program_.form<frmDate>();
+    module1().SetGlass(panel.hWnd(), level);
+    panel.setPassThrough(level == kCollapsedOpacity);
 }
 
 namespace {

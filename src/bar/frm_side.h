@@ -92,6 +92,8 @@ class frmSide : public Form {
     void configTiles();
     // Stops every timer and lays the tripwires on the hot corners.
     void rest();
+    // The clock panel's opacity, which follows the bar's.
+    void panelGlass(std::int16_t level);
     Module1& module1();
 
     Program& program_;

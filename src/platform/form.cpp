@@ -46,6 +46,14 @@ void Form::setCaption(const std::string& v) {
         peer_->changed(Prop::Text);
 }
 
+void Form::setPassThrough(bool v) {
+    if (v == passThrough_)
+        return;
+    passThrough_ = v;
+    if (peer_)
+        peer_->changed(Prop::Style);
+}
+
 Twips Form::clientWidth() const {
     return border_ == FormBorder::None ? width_ : std::max<Twips>(0, width_ - kDesignFrameWidth);
 }

@@ -65,6 +65,11 @@ class Form : public Container {
     bool showInTaskbar() const { return showInTaskbar_; }
     bool centred() const { return centred_; }
 
+    // Takes no mouse input: clicks and moves over the window reach whatever
+    // lies beneath it, while the window stays where it is, shown.
+    bool passThrough() const { return passThrough_; }
+    void setPassThrough(bool v);
+
     bool visible() const { return visible_; }
     bool loaded() const { return peer_ != nullptr; }
     WindowHandle hWnd() const;
@@ -108,6 +113,7 @@ class Form : public Container {
     FormBorder border_ = FormBorder::None;
     bool showInTaskbar_ = false;
     bool centred_ = false;
+    bool passThrough_ = false;
     bool visible_ = false;
     bool shownOnce_ = false;
     std::function<void()> unloader_;

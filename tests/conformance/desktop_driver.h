@@ -67,6 +67,9 @@ class DesktopDriver {
     virtual void moveCursor(long x, long y) = 0;
     // An armed tripwire lies on the pixel, on top, waiting for the cursor.
     virtual bool tripwireAt(Point pixel) = 0;
+    // The form window that the mouse on the screen pixel reaches; 0 when
+    // it reaches none of the program's.
+    virtual WindowHandle windowAt(Point pixel) = 0;
 
     // An empty folder of the test's own to write in; empty when there is none.
     virtual std::string scratchFolder() = 0;

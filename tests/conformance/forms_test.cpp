@@ -1,8 +1,9 @@
 // Forms on both desktops: unloading from inside their own handlers, the
 // close box and Alt+F4, a load that fails, a form shown again while open,
-// the Tab key's round, the system's window colour and labels that fit
-// their text.
+// the Tab key's round, the system's window colour, labels that fit their
+// text and a form that lets the mouse through.
 #include "probe_form.h"
+#include "wire_form.h"
 
 #include <limits>
 #include <stdexcept>
@@ -161,6 +162,28 @@ TEST_F(FormConformance, AutoSizedLabelsFitTheirText) {
     const Twips kept = label.width();
     label.setCaption("A");
     EXPECT_EQ(label.width(), kept);
+}
+
+TEST_F(FormConformance, AFormThatLetsTheMouseThroughKeepsItsPlaceAndGivesItToTheWindowBeneath) {
+    ProbeForm& beneath = open(); // pixels 100 to 500 across
+    FormSlot<WireForm> slot;     // a borderless form over it, 100..300 x 100..200
+    WireForm& over = slot.get(ws);
+    over.show();
+    ws.setWindowPos(over.hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoSize | kSwpNoMove);
+    const Point first{200, 150}, moved{200, 250};
+    auto reaches = [&](Point p, const Form& form) {
+        return driver->runUntil([&] { return driver->windowAt(p) == form.hWnd(); });
+    };
+    ASSERT_TRUE(reaches(first, over));
+
+    over.setPassThrough(true);
+    EXPECT_TRUE(reaches(first, beneath));
+    // Moved to a column one twip wide, as the collapsed bar: still through.
+    over.move(3000, 3000, 1, 3000);
+    EXPECT_TRUE(reaches(moved, beneath));
+    over.setPassThrough(false);
+    EXPECT_TRUE(reaches(moved, over)) << "the mouse is taken again where the form now stands";
+    EXPECT_TRUE(reaches(first, beneath));
 }
 
 TEST_F(FormConformance, GeometryRefusesWhatNoWindowCanTake) {

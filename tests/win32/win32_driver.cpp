@@ -173,6 +173,15 @@ class Win32Driver : public DesktopDriver {
         return false;
     }
 
+    WindowHandle windowAt(Point pixel) override {
+        const HWND w = GetAncestor(
+            WindowFromPoint(POINT{static_cast<LONG>(pixel.x), static_cast<LONG>(pixel.y)}),
+            GA_ROOT);
+        return w && GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId()
+                   ? reinterpret_cast<WindowHandle>(w)
+                   : 0;
+    }
+
     std::string scratchFolder() override {
         if (!scratch_)
             scratch_.emplace();

@@ -1,9 +1,11 @@
 #include "sim_internal.h"
 
 #include "../frame.h"
+#include "../pixel_edges.h"
 #include "../tab_order.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace tavrin::sim {
 
@@ -36,6 +38,8 @@ class SimDesktop::FormPeerImpl : public FormPeer {
         if (what != Prop::Visible)
             return;
         WindowRecord& record = desk_.windows_.at(handle_);
+        if (!record.visible)
+            record.raised = ++desk_.raises_;
         record.visible = form_.visible() && !desk_.ended_;
         // A bordered form comes up active, with the focus back on the
         // control of its own that had it last, else on its first stop.
@@ -134,6 +138,23 @@ const WindowRecord* SimDesktop::windowOf(const Form& form) const {
 int SimDesktop::liveWindows() const {
     return static_cast<int>(std::count_if(windows_.begin(), windows_.end(),
                                           [](const auto& entry) { return entry.second.alive; }));
+}
+
+WindowHandle SimDesktop::windowAt(Point pixel) const {
+    const WindowRecord* top = nullptr;
+    for (const auto& [handle, record] : windows_) {
+        const Form* form = record.form;
+        if (!record.visible || !form || form->passThrough())
+            continue;
+        const bool inside = pixel.x >= pixelsFromTwips(form->left()) &&
+                            pixel.x < farEdgePixels(form->left(), form->width()) &&
+                            pixel.y >= pixelsFromTwips(form->top()) &&
+                            pixel.y < farEdgePixels(form->top(), form->height());
+        if (inside &&
+            (!top || std::tie(record.topmost, record.raised) > std::tie(top->topmost, top->raised)))
+            top = &record;
+    }
+    return top ? top->handle : 0;
 }
 
 // --- Windows ---

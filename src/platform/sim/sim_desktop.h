@@ -33,6 +33,8 @@ struct WindowRecord {
     long exStyle = 0;
     std::optional<std::uint8_t> alpha; // set by SetLayeredWindowAttributes
     bool topmost = false;
+    // Later raised windows lie above earlier ones of the same band.
+    long long raised = 0;
     // Times a bordered form came to the front with the focus.
     int activations = 0;
 };
@@ -167,6 +169,10 @@ class SimDesktop : public WindowSystem {
     const WindowRecord* window(WindowHandle handle) const;
     const WindowRecord* windowOf(const Form& form) const;
     int liveWindows() const;
+    // The window of the program's that the mouse on the screen pixel
+    // reaches: the shown one on top there that takes the mouse (a
+    // topmost one before the others); 0 when the mouse reaches none.
+    WindowHandle windowAt(Point pixel) const;
     const std::vector<ShellCall>& shellCalls() const { return shellCalls_; }
     const std::vector<MessageBoxCall>& messageBoxes() const { return messageBoxes_; }
     const std::vector<AboutCall>& aboutBoxes() const { return aboutBoxes_; }
@@ -242,6 +248,8 @@ class SimDesktop : public WindowSystem {
     bool accepts(const Control& target) const;
     // ... and the user can reach it: it and its frames are visible and enabled.
     bool reachable(const Control& target) const;
+    // ... and the mouse there reaches it: its form does not let it through.
+    bool mouseReaches(const Control& target) const;
     // The two folders and the known folders, empty.
     void layOutFolders();
     // The shell's answers not yet handed to the program, as events.
@@ -285,6 +293,7 @@ class SimDesktop : public WindowSystem {
 
     std::map<WindowHandle, WindowRecord> windows_;
     WindowHandle nextHandle_ = 0x10010;
+    long long raises_ = 0;
     std::vector<ArmedTimer> armed_;
     std::vector<Tripwire*> tripwires_; // of the loaded forms
     long long nextSequence_ = 0;

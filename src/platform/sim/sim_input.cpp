@@ -58,13 +58,17 @@ bool SimDesktop::reachable(const Control& target) const {
     return true;
 }
 
+bool SimDesktop::mouseReaches(const Control& target) const {
+    return reachable(target) && !target.form()->passThrough();
+}
+
 void SimDesktop::mouseMove(Control& target, MouseArgs args) {
-    if (reachable(target))
+    if (mouseReaches(target))
         deliver([&] { target.raiseMouseMove(args); });
 }
 
 void SimDesktop::mouseDown(Control& target, MouseArgs args) {
-    if (reachable(target))
+    if (mouseReaches(target))
         deliver([&] { target.raiseMouseDown(args); });
 }
 
@@ -77,7 +81,7 @@ void SimDesktop::click(Control& target, int button) {
     Dispatch scope(*this);
     MouseArgs args;
     args.button = button;
-    if (!reachable(target))
+    if (!mouseReaches(target))
         return;
     if (target.takesFocus())
         moveFocus(&target);
@@ -95,7 +99,7 @@ void SimDesktop::click(Control& target, int button) {
 
 void SimDesktop::dblClick(Control& target) {
     Dispatch scope(*this);
-    if (!reachable(target))
+    if (!mouseReaches(target))
         return;
     click(target);
     if (!accepts(target))
@@ -111,12 +115,12 @@ void SimDesktop::dblClick(Control& target) {
 }
 
 void SimDesktop::mouseMove(Form& target, MouseArgs args) {
-    if (!ended_ && target.loaded())
+    if (!ended_ && target.loaded() && !target.passThrough())
         deliver([&] { target.Form_MouseMove(args); });
 }
 
 void SimDesktop::dblClick(Form& target) {
-    if (!ended_ && target.loaded())
+    if (!ended_ && target.loaded() && !target.passThrough())
         deliver([&] { target.Form_DblClick(); });
 }
 

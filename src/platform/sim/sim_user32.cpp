@@ -82,8 +82,10 @@ bool SimDesktop::setWindowPos(WindowHandle window, WindowHandle insertAfter, int
     auto it = windows_.find(window);
     if (it == windows_.end() || !it->second.alive)
         return false;
-    if (insertAfter == kHwndTopmost)
+    if (insertAfter == kHwndTopmost) {
         it->second.topmost = true;
+        it->second.raised = ++raises_;
+    }
     return true;
 }
 

@@ -63,6 +63,8 @@ FormHost::FormHost(Win32Desktop& desktop, Form& form)
     // Messages reach the form only once every control it may name has a peer.
     attachTarget(window_.get(), this);
     desktop_.enlist(*this);
+    if (form.passThrough())
+        letMouseThrough();
 }
 
 FormHost::~FormHost() {
@@ -98,6 +100,9 @@ void FormHost::changed(Prop what) {
     case Prop::Text:
         SetWindowTextW(window_.get(), wideFromUtf8(form_.caption()).c_str());
         break;
+    case Prop::Style:
+        letMouseThrough();
+        break;
     default:
         break;
     }
@@ -107,6 +112,16 @@ void FormHost::place() {
     const RECT r = outerRect(form_);
     SetWindowPos(window_.get(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// An empty window region: the window stays shown where it stands, and
+// the window system hands the mouse to whatever lies beneath. (Under Wine
+// WS_EX_TRANSPARENT on a layered window swallows the click instead.) The
+// region belongs to the window once it is set.
+void FormHost::letMouseThrough() {
+    HRGN region = form_.passThrough() ? CreateRectRgn(0, 0, 0, 0) : nullptr;
+    if (!SetWindowRgn(window_.get(), region, TRUE) && region)
+        DeleteObject(region);
 }
 
 void FormHost::show() {

@@ -46,6 +46,7 @@ class FormHost : private ContainerSurface, private MessageTarget {
     void ownMouse(MouseEvent event, const MouseArgs& args) override;
     void place();
     void show();
+    void letMouseThrough();
 
     // A bordered form, like a dialog, gives the focus back to the control
     // that had it when the user comes back to the window.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/control.h"
+#include "platform/pixel_edges.h"
 #include "platform/types.h"
 
 #include <windows.h>
@@ -11,11 +12,6 @@
 #include <cmath>
 
 namespace tavrin::win32 {
-
-// A position: the nearest pixel.
-inline int pixelsFromTwips(Twips t) {
-    return static_cast<int>(std::lround(t / kTwipsPerPixel));
-}
 
 // A size: the nearest pixel, but a positive size keeps at least one pixel
 // (the collapsed bar is 1 twip wide and must stay a real window).
@@ -28,16 +24,6 @@ inline int sizePixelsFromTwips(Twips t) {
 
 inline Twips twipsFromPixels(int px) {
     return static_cast<Twips>(px) * kTwipsPerPixel;
-}
-
-// Both edges of a span go to their nearest pixel, so that controls that
-// meet in twips meet in pixels; a positive size keeps at least one pixel.
-inline int farEdgePixels(Twips start, Twips size) {
-    const int first = pixelsFromTwips(start);
-    if (size <= 0)
-        return first;
-    const int last = pixelsFromTwips(start + size);
-    return last > first ? last : first + 1;
 }
 
 inline RECT pixelRect(Twips left, Twips top, Twips width, Twips height) {

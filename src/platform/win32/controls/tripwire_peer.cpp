@@ -12,6 +12,10 @@ namespace {
 // window lets the cursor through.
 constexpr BYTE kAlmostClear = 1;
 constexpr int kSize = 1;
+// Posted to the wire's window: the hook saw the cursor come onto the
+// pixel; and, once out of the way, the touch for the program.
+constexpr UINT kCursorCame = WM_APP;
+constexpr UINT kTouched = WM_APP + 1;
 
 } // namespace
 
@@ -21,10 +25,10 @@ TripwirePeer::TripwirePeer(FormContext& ctx, Tripwire& wire) : ctx_(ctx), wire_(
 }
 
 UniqueWindow TripwirePeer::newWindow() {
-    UniqueWindow window(CreateWindowExW(
-        WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED,
-        windowClassName(WindowClass::Frame), L"", WS_POPUP, 0, 0, kSize, kSize, nullptr, nullptr,
-        GetModuleHandleW(nullptr), nullptr));
+    UniqueWindow window(
+        CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED,
+                        windowClassName(WindowClass::Frame), L"", WS_POPUP, 0, 0, kSize, kSize,
+                        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!window)
         throw std::runtime_error("the window system refused a tripwire");
     SetLayeredWindowAttributes(window.get(), 0, kAlmostClear, LWA_ALPHA);
@@ -42,6 +46,8 @@ void TripwirePeer::changed(Prop what) {
 }
 
 void TripwirePeer::apply() {
+    watch_.reset();
+    touchPosted_ = false;
     if (!wire_.armed()) {
         ShowWindow(window_.get(), SW_HIDE);
         return;
@@ -59,14 +65,24 @@ void TripwirePeer::apply() {
     const Point p = wire_.pixel();
     SetWindowPos(window_.get(), HWND_TOPMOST, static_cast<int>(p.x), static_cast<int>(p.y), kSize,
                  kSize, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    watch_.emplace(p, window_.get(), kCursorCame);
+}
+
+// Out of the way at once: the click that may follow belongs to the window
+// beneath. The program hears of the touch from the message loop, once the
+// message that told of the cursor is done with.
+void TripwirePeer::stepAside() {
+    if (!wire_.armed() || touchPosted_)
+        return;
+    ShowWindow(window_.get(), SW_HIDE);
+    watch_.reset();
+    touchPosted_ = PostMessageW(window_.get(), kTouched, 0, 0) != FALSE;
 }
 
 void TripwirePeer::touched() {
-    if (!wire_.armed() || !ctx_.live())
+    if (!touchPosted_ || !wire_.armed() || !ctx_.live())
         return;
-    // Out of the way first: the click that may follow belongs to the
-    // window beneath.
-    ShowWindow(window_.get(), SW_HIDE);
+    touchPosted_ = false;
     runHandler(ctx_.desktop, [this] { wire_.touch(); });
 }
 
@@ -76,8 +92,14 @@ LRESULT TripwirePeer::handle(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_NCHITTEST:
     case WM_MOUSEMOVE:
     case WM_SETCURSOR:
-        touched();
+        stepAside();
         break;
+    case kCursorCame:
+        stepAside();
+        return 0;
+    case kTouched:
+        touched();
+        return 0;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
     default:
