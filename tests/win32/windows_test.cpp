@@ -103,6 +103,14 @@ TEST(Windows, TheBarAndItsClockPanelStandTopmostWithoutTakingTheFocus) {
             white += GetPixel(screen.get(), x, y) == RGB(255, 255, 255);
     EXPECT_GT(white, 50) << "the first tile shows its glyph";
     EXPECT_EQ(GetForegroundWindow(), user.window) << "neither the bar nor the panel takes it";
+
+    // The user's window goes: Wine hands the activation to the next visible
+    // window, the bar, which hands it on.
+    DestroyWindow(user.window);
+    EXPECT_TRUE(driver->runUntil([&] {
+        const HWND active = GetActiveWindow();
+        return active != w && active != p;
+    }));
 }
 
 TEST(Windows, MouseReachesTheTopmostLabelClicksOnlyWhereReleasedAndTheEndSilencesTimers) {

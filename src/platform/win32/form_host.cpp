@@ -15,6 +15,9 @@
 namespace tavrin::win32 {
 namespace {
 
+// Posted to a form that never takes the focus when it was given it.
+constexpr UINT kGiveUpActivation = WM_APP + 2;
+
 DWORD styleOf(const Form& form) {
     DWORD style = WS_CLIPCHILDREN;
     if (form.border() == FormBorder::None)
@@ -178,8 +181,16 @@ bool FormHost::focus(Control* control) {
 }
 
 bool FormHost::activate(WPARAM state) {
-    if (form_.border() == FormBorder::None)
+    if (form_.border() == FormBorder::None) {
+        // A form that never takes the focus can still be handed it when the
+        // active window closes (Wine takes the next visible window, the bar
+        // among them). Under a window manager Wine then gives the bar's X
+        // window to it, which may move it; so hand the activation on, once
+        // this message is done with.
+        if (LOWORD(state) != WA_INACTIVE)
+            PostMessageW(window_.get(), kGiveUpActivation, 0, 0);
         return false;
+    }
     if (LOWORD(state) == WA_INACTIVE) {
         lastFocus_ = controlOwning(GetFocus());
         return false;
@@ -208,6 +219,12 @@ LRESULT FormHost::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         if (activate(wParam))
             return 0;
         break;
+    case kGiveUpActivation:
+        if (GetActiveWindow() == window) {
+            HWND desktop = GetShellWindow();
+            SetForegroundWindow(desktop ? desktop : GetDesktopWindow());
+        }
+        return 0;
     case WM_TIMER:
         if (TimerPeer* timer = timerFor(context_, wParam))
             timer->tick();
