@@ -72,10 +72,13 @@ class Player {
                 in_.ConsumeIntegralInRange<long>(0, pixelsHigh() - 1)};
     }
     // Where the open bar stands.
+    // Where the open bar stays open: a left bar collapses from 100 px on,
+    // 6 px inside its inner edge.
     Point onBar() {
-        const long inward = in_.ConsumeIntegralInRange<long>(
-            0, static_cast<long>(bar().frmeBar.width() / kTwipsPerPixel) - 1);
         const long edge = corner(true).x;
+        const long reach =
+            edge == 0 ? 100 : static_cast<long>(bar().frmeBar.width() / kTwipsPerPixel);
+        const long inward = in_.ConsumeIntegralInRange<long>(0, reach - 1);
         return {edge == 0 ? inward : edge - inward, anywhere().y};
     }
     void pause() { desk_.advance(in_.ConsumeIntegralInRange(0, kPauseMostMs)); }
