@@ -12,6 +12,7 @@
 #include "platform/win32/text/font_catalog.h"
 #include "platform/win32/wide.h"
 
+#include "canvas.h"
 #include "conformance/desktop_driver.h"
 #include "window_of.h"
 
@@ -19,11 +20,11 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <array>
-#include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
+#include <string>
 
 namespace tavrin::win32 {
 namespace {
@@ -60,68 +61,20 @@ struct Scale {
     double screenHeight() const { return GetSystemMetrics(SM_CYSCREEN) * twipsPerPixel(); }
 };
 
-Edges edgesOf(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 RECT windowRect(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
     return r;
 }
 
-// A rectangle's pixels in a bitmap of its own, read by screen coordinates.
-class Pixels {
-  public:
-    explicit Pixels(const RECT& area)
-        : area_(area), dc_(CreateCompatibleDC(nullptr)),
-          bitmap_(CreateCompatibleBitmap(WindowDc(nullptr).get(), area.right - area.left,
-                                         area.bottom - area.top)),
-          selected_(dc_.get(), bitmap_.get()) {}
-    // Takes a copy of what the screen shows there.
-    void copyScreen() {
-        const WindowDc screen(nullptr);
-        BitBlt(dc(), 0, 0, area_.right - area_.left, area_.bottom - area_.top, screen.get(),
-               area_.left, area_.top, SRCCOPY);
-    }
-    HDC dc() const { return dc_.get(); }
-    COLORREF at(int x, int y) const { return GetPixel(dc_.get(), x - area_.left, y - area_.top); }
-
-  private:
-    RECT area_;
-    UniqueMemoryDc dc_;
-    UniqueBitmap bitmap_;
-    Selected selected_;
-};
-
-// The pixels of a rectangle that differ from its top left pixel's colour,
-// and the box around them.
-struct Ink {
-    int count = 0;
-    RECT box{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
-    int width() const { return box.right - box.left; }
-    int height() const { return box.bottom - box.top; }
-};
-
-Ink inkIn(const Pixels& pixels, const RECT& area) {
-    Ink ink;
-    const COLORREF background = pixels.at(area.left, area.top);
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            if (pixels.at(x, y) != background) {
-                ++ink.count;
-                ink.box = RECT{std::min<LONG>(ink.box.left, x), std::min<LONG>(ink.box.top, y),
-                               std::max<LONG>(ink.box.right, x + 1),
-                               std::max<LONG>(ink.box.bottom, y + 1)};
-            }
-    return ink;
+Edges edgesOf(HWND window) {
+    const RECT r = windowRect(window);
+    return {r.left, r.top, r.right, r.bottom};
 }
 
-// The ink of a caption drawn on a dark canvas in the tile captions' font,
-// Segoe UI 11.25 pt (or its installed stand-in), made for the scale.
-Ink captionInkAt(const Scale& scale, const std::string& caption) {
+// The ink of a caption drawn in the tile captions' font, Segoe UI 11.25 pt
+// (or its installed stand-in), made for the scale.
+InkBox captionInkAt(const Scale& scale, const std::string& caption) {
     LOGFONTW lf{};
     lf.lfHeight = -static_cast<int>(std::lround(11.25 * scale.dpi / 72));
     lf.lfWeight = FW_NORMAL;
@@ -130,17 +83,15 @@ Ink captionInkAt(const Scale& scale, const std::string& caption) {
     const std::wstring face = FontCatalog::installed().textFace(L"Segoe UI", FW_NORMAL, false).face;
     lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
     const UniqueFont font(CreateFontIndirectW(&lf));
-    const RECT canvas{0, 0, 400, 100};
-    const Pixels pixels(canvas);
-    const Selected selectedFont(pixels.dc(), font.get());
-    FillRect(pixels.dc(), &canvas, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    SetBkMode(pixels.dc(), TRANSPARENT);
-    SetTextColor(pixels.dc(), RGB(224, 224, 224));
+    Canvas canvas(400, 100, rgb(20, 20, 20));
+    const Selected selected(canvas.dc(), font.get());
+    SetBkMode(canvas.dc(), TRANSPARENT);
+    SetTextColor(canvas.dc(), RGB(224, 224, 224));
     const std::wstring text = wideFromUtf8(caption);
-    RECT box = canvas;
-    DrawTextW(pixels.dc(), text.c_str(), static_cast<int>(text.size()), &box,
+    RECT box{0, 0, canvas.width(), canvas.height()};
+    DrawTextW(canvas.dc(), text.c_str(), static_cast<int>(text.size()), &box,
               DT_CENTER | DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER);
-    return inkIn(pixels, canvas);
+    return canvas.ink();
 }
 
 class Dpi : public ::testing::Test {
@@ -184,24 +135,27 @@ TEST_F(Dpi, TheBarItsTilesCaptionsGlyphsAndClockPanelStandAtTheScale) {
     RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const WindowDc screen(nullptr);
     const RECT bounds = windowRect(w);
-    const int panelTop = bounds.top + scale.at(bar.frmeBar.top());
+    // Tile i's rows of the bar.
     auto tile = [&](int i) {
-        return RECT{bounds.left, panelTop + scale.at(1500 * i), bounds.right,
+        const int panelTop = scale.at(bar.frmeBar.top());
+        return RECT{0, panelTop + scale.at(1500 * i), bounds.right - bounds.left,
                     panelTop + scale.at(1500 * (i + 1))};
     };
-    ASSERT_TRUE(driver->runUntil(
-        [&] { return GetPixel(screen.get(), bounds.left + 2, tile(1).top) == kMarked; }));
-    Pixels shown(bounds);
-    shown.copyScreen();
+    ASSERT_TRUE(driver->runUntil([&] {
+        return GetPixel(screen.get(), bounds.left + 2, bounds.top + tile(1).top) == kMarked;
+    }));
+    Canvas shown(bounds.right - bounds.left, bounds.bottom - bounds.top, rgb(20, 20, 20));
+    shown.copyScreen(bounds.left, bounds.top);
+    EXPECT_EQ(shown.at(2, tile(0).top / 2), rgb(20, 20, 20)) << "the bar's own, above the tiles";
     // Tile 1's colour down its left edge, clear of its glyph and caption.
     int marked = 0;
-    for (int y = bounds.top; y < bounds.bottom; ++y)
-        marked += shown.at(bounds.left + 2, y) == kMarked;
+    for (int y = 0; y < shown.height(); ++y)
+        marked += shown.at(2, y) == rgb(200, 0, 0);
     EXPECT_EQ(marked, tile(1).bottom - tile(1).top);
 
     // The caption, as large as the captions' font at the scale draws it.
-    const Ink caption = inkIn(shown, tile(0));
-    const Ink expected = captionInkAt(scale, bar.Labels[0].caption());
+    const InkBox caption = shown.ink(tile(0));
+    const InkBox expected = captionInkAt(scale, bar.Labels[0].caption());
     EXPECT_NEAR(caption.height(), expected.height(), 1) << bar.Labels[0].caption();
     EXPECT_NEAR(caption.width(), expected.width(), 2) << bar.Labels[0].caption();
 
@@ -209,11 +163,11 @@ TEST_F(Dpi, TheBarItsTilesCaptionsGlyphsAndClockPanelStandAtTheScale) {
     // every scale: some 50 by 40 pixels there, most of it ink, on its side,
     // centred within rounding of its side bearings.
     const double s = scale.dpi / 96.0;
-    const Ink glyph = inkIn(shown, tile(2));
+    const InkBox glyph = shown.ink(tile(2));
     EXPECT_GT(glyph.count, 600 * s * s);
     EXPECT_GT(glyph.height(), 30 * s);
     EXPECT_GT(glyph.width(), glyph.height());
-    EXPECT_NEAR(glyph.box.left - bounds.left, bounds.right - glyph.box.right, 4 * s);
+    EXPECT_NEAR(glyph.left, shown.width() - glyph.right, 4 * s);
 }
 
 // Opened in the layout the screen gives the bar (the short one where the
