@@ -22,6 +22,8 @@ const Font kGlyphFont{"Wingdings", 45, 700, false, false, true};
 const Font kCaptionFont{"Segoe UI", 11.25, 400, false, false, false};
 constexpr Color kBackground = rgb(20, 20, 20); // the bar's own
 constexpr Color kInk = rgb(255, 255, 255);
+// The painter at the scale its figures below were taken at.
+constexpr int kDpi = PixelScale::kBaseDpi;
 // A character no installed font has: drawn, it is some font's "missing
 // glyph" box.
 const std::string kUnknownCharacter = "\xF4\x8F\xBF\xBD"; // U+10FFFD
@@ -120,9 +122,10 @@ TEST(TextPainter, FolderGlyphIsDrawnAsAGlyphNotAsTheMissingGlyphBox) {
         TextPainter painter;
         const RECT tile{0, 0, 106, 100};
         Canvas folder(106, 100);
-        painter.draw(folder.dc(), kGlyphFont, "0", tile, Alignment::Center, kInk);
+        painter.draw(folder.dc(), kGlyphFont, kDpi, "0", tile, Alignment::Center, kInk);
         Canvas missing(106, 100);
-        painter.draw(missing.dc(), kGlyphFont, kUnknownCharacter, tile, Alignment::Center, kInk);
+        painter.draw(missing.dc(), kGlyphFont, kDpi, kUnknownCharacter, tile, Alignment::Center,
+                     kInk);
 
         const InkBox glyph = folder.ink();
         // A folder at 60 pixels to the em is some 50 by 40 pixels, most of
@@ -145,9 +148,9 @@ TEST(TextPainter, FolderGlyphIsDrawnAsAGlyphNotAsTheMissingGlyphBox) {
         }
         if (wine && wine->added) {
             FontChooser chooser(FontCatalog::installed());
-            const HFONT wingdings = chooser.chosenFont(kGlyphFont);
-            EXPECT_NE(chooser.runs(kGlyphFont, "0").at(0).font, wingdings);
-            EXPECT_EQ(chooser.runs(kGlyphFont, "n").at(0).font, wingdings);
+            const HFONT wingdings = chooser.chosenFont(kGlyphFont, kDpi);
+            EXPECT_NE(chooser.runs(kGlyphFont, kDpi, "0").at(0).font, wingdings);
+            EXPECT_EQ(chooser.runs(kGlyphFont, kDpi, "n").at(0).font, wingdings);
         }
     }
 }
@@ -170,8 +173,8 @@ TEST(TextPainter, EachPathMeasuresItsInkKeepsToItsBoxAndLeavesTheDcAsItWas) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         Canvas whole(400, 120);
-        const SIZE size = painter.measure(whole.dc(), c.font, c.text);
-        painter.draw(whole.dc(), c.font, c.text, RECT{0, 0, whole.width(), whole.height()},
+        const SIZE size = painter.measure(whole.dc(), c.font, kDpi, c.text);
+        painter.draw(whole.dc(), c.font, kDpi, c.text, RECT{0, 0, whole.width(), whole.height()},
                      Alignment::Left, kInk);
         const InkBox ink = whole.ink();
         ASSERT_GT(ink.count, 0);
@@ -187,9 +190,9 @@ TEST(TextPainter, EachPathMeasuresItsInkKeepsToItsBoxAndLeavesTheDcAsItWas) {
         HGDIOBJ font = GetCurrentObject(canvas.dc(), OBJ_FONT);
         SetTextColor(canvas.dc(), rgb(1, 2, 3));
         SetBkMode(canvas.dc(), OPAQUE);
-        painter.measure(canvas.dc(), c.font, c.text);
+        painter.measure(canvas.dc(), c.font, kDpi, c.text);
         for (Alignment alignment : {Alignment::Left, Alignment::Center, Alignment::Right})
-            painter.draw(canvas.dc(), c.font, c.text, box, alignment, kInk);
+            painter.draw(canvas.dc(), c.font, kDpi, c.text, box, alignment, kInk);
         const InkBox boxed = canvas.ink();
         ASSERT_GT(boxed.count, 0);
         EXPECT_EQ(boxed.count, canvas.ink(box).count);
@@ -201,11 +204,11 @@ TEST(TextPainter, EachPathMeasuresItsInkKeepsToItsBoxAndLeavesTheDcAsItWas) {
         EXPECT_EQ(clip.right - clip.left, canvas.width());
     }
     Canvas canvas(10, 10);
-    const SIZE plain = painter.measure(canvas.dc(), kCaptionFont, "AB");
-    const SIZE ampersand = painter.measure(canvas.dc(), kCaptionFont, "A&B");
+    const SIZE plain = painter.measure(canvas.dc(), kCaptionFont, kDpi, "AB");
+    const SIZE ampersand = painter.measure(canvas.dc(), kCaptionFont, kDpi, "A&B");
     EXPECT_GT(ampersand.cx, plain.cx);
     EXPECT_EQ(ampersand.cy, plain.cy);
-    EXPECT_EQ(painter.measure(canvas.dc(), kCaptionFont, "").cx, 0);
+    EXPECT_EQ(painter.measure(canvas.dc(), kCaptionFont, kDpi, "").cx, 0);
 }
 
 } // namespace
