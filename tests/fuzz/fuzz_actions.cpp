@@ -60,8 +60,12 @@ class Player {
   private:
     frmSide& bar() { return *program_.loaded<frmSide>(); }
     const SettingsRecord& settings() const { return program_.module1.Settings; }
-    long pixelsWide() const { return static_cast<long>(desk_.screenWidth() / kTwipsPerPixel); }
-    long pixelsHigh() const { return static_cast<long>(desk_.screenHeight() / kTwipsPerPixel); }
+    long pixelsWide() const {
+        return static_cast<long>(desk_.screenWidth() / desk_.screenScale().twipsPerPixel());
+    }
+    long pixelsHigh() const {
+        return static_cast<long>(desk_.screenHeight() / desk_.screenScale().twipsPerPixel());
+    }
     // The hot corners lie on the bar's edge of the screen.
     Point corner(bool top) const {
         const long x = settings().leftSide() >= 1 ? 0 : pixelsWide() - 1;
@@ -74,7 +78,7 @@ class Player {
     // Where the open bar stands.
     Point onBar() {
         const long inward = in_.ConsumeIntegralInRange<long>(
-            0, static_cast<long>(bar().frmeBar.width() / kTwipsPerPixel) - 1);
+            0, static_cast<long>(bar().frmeBar.width() / desk_.screenScale().twipsPerPixel()) - 1);
         const long edge = corner(true).x;
         return {edge == 0 ? inward : edge - inward, anywhere().y};
     }

@@ -21,6 +21,8 @@ const Font kGlyphFont{"Wingdings", 45, 700, false, false, true};
 const Font kCaptionFont{"Segoe UI", 11.25, 400, false, false, false};
 constexpr Color kBackground = rgb(20, 20, 20); // the bar's own
 constexpr Color kInk = rgb(255, 255, 255);
+// The painter at the scale its figures below were taken at.
+constexpr int kDpi = PixelScale::kBaseDpi;
 // A character no installed font has: drawn, it is some font's "missing
 // glyph" box.
 const std::string kUnknownCharacter = "\xF4\x8F\xBF\xBD"; // U+10FFFD
@@ -55,9 +57,10 @@ TEST(TextPainter, FolderGlyphIsDrawnAsAGlyphNotAsTheMissingGlyphBox) {
         TextPainter painter;
         const RECT tile{0, 0, 106, 100};
         Canvas folder(106, 100, kBackground);
-        painter.draw(folder.dc(), kGlyphFont, "0", tile, Alignment::Center, kInk);
+        painter.draw(folder.dc(), kGlyphFont, kDpi, "0", tile, Alignment::Center, kInk);
         Canvas missing(106, 100, kBackground);
-        painter.draw(missing.dc(), kGlyphFont, kUnknownCharacter, tile, Alignment::Center, kInk);
+        painter.draw(missing.dc(), kGlyphFont, kDpi, kUnknownCharacter, tile, Alignment::Center,
+                     kInk);
 
         // Far from a box outline, whatever the box looks like. (Its size
         // and place in the tile at every scale: dpi_test.cpp.)
@@ -74,9 +77,9 @@ TEST(TextPainter, FolderGlyphIsDrawnAsAGlyphNotAsTheMissingGlyphBox) {
         }
         if (wine && wine->added) {
             FontChooser chooser(FontCatalog::installed());
-            const HFONT wingdings = chooser.chosenFont(kGlyphFont);
-            EXPECT_NE(chooser.runs(kGlyphFont, "0").at(0).font, wingdings);
-            EXPECT_EQ(chooser.runs(kGlyphFont, "n").at(0).font, wingdings);
+            const HFONT wingdings = chooser.chosenFont(kGlyphFont, kDpi);
+            EXPECT_NE(chooser.runs(kGlyphFont, kDpi, "0").at(0).font, wingdings);
+            EXPECT_EQ(chooser.runs(kGlyphFont, kDpi, "n").at(0).font, wingdings);
         }
     }
 }
@@ -99,8 +102,8 @@ TEST(TextPainter, EachPathMeasuresItsInkKeepsToItsBoxAndLeavesTheDcAsItWas) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         Canvas whole(400, 120, kBackground);
-        const SIZE size = painter.measure(whole.dc(), c.font, c.text);
-        painter.draw(whole.dc(), c.font, c.text, RECT{0, 0, whole.width(), whole.height()},
+        const SIZE size = painter.measure(whole.dc(), c.font, kDpi, c.text);
+        painter.draw(whole.dc(), c.font, kDpi, c.text, RECT{0, 0, whole.width(), whole.height()},
                      Alignment::Left, kInk);
         const InkBox ink = whole.ink();
         ASSERT_GT(ink.count, 0);
@@ -116,9 +119,9 @@ TEST(TextPainter, EachPathMeasuresItsInkKeepsToItsBoxAndLeavesTheDcAsItWas) {
         HGDIOBJ font = GetCurrentObject(canvas.dc(), OBJ_FONT);
         SetTextColor(canvas.dc(), rgb(1, 2, 3));
         SetBkMode(canvas.dc(), OPAQUE);
-        painter.measure(canvas.dc(), c.font, c.text);
+        painter.measure(canvas.dc(), c.font, kDpi, c.text);
         for (Alignment alignment : {Alignment::Left, Alignment::Center, Alignment::Right})
-            painter.draw(canvas.dc(), c.font, c.text, box, alignment, kInk);
+            painter.draw(canvas.dc(), c.font, kDpi, c.text, box, alignment, kInk);
         const InkBox boxed = canvas.ink();
         ASSERT_GT(boxed.count, 0);
         EXPECT_EQ(boxed.count, canvas.ink(box).count);
@@ -130,11 +133,11 @@ TEST(TextPainter, EachPathMeasuresItsInkKeepsToItsBoxAndLeavesTheDcAsItWas) {
         EXPECT_EQ(clip.right - clip.left, canvas.width());
     }
     Canvas canvas(10, 10, kBackground);
-    const SIZE plain = painter.measure(canvas.dc(), kCaptionFont, "AB");
-    const SIZE ampersand = painter.measure(canvas.dc(), kCaptionFont, "A&B");
+    const SIZE plain = painter.measure(canvas.dc(), kCaptionFont, kDpi, "AB");
+    const SIZE ampersand = painter.measure(canvas.dc(), kCaptionFont, kDpi, "A&B");
     EXPECT_GT(ampersand.cx, plain.cx);
     EXPECT_EQ(ampersand.cy, plain.cy);
-    EXPECT_EQ(painter.measure(canvas.dc(), kCaptionFont, "").cx, 0);
+    EXPECT_EQ(painter.measure(canvas.dc(), kCaptionFont, kDpi, "").cx, 0);
 }
 
 } // namespace
