@@ -109,8 +109,10 @@ class Dpi : public ::testing::Test {
 };
 
 // The bar opened by hand at the right edge with its clock panel; tile 1
-// coloured to show its height, tile 0's face and tile 2's caption blank to
-// show the caption and the folder glyph alone.
+// coloured to show its height, tile 3's face and tile 2's caption blank to
+// show a caption and the folder glyph alone. (Tiles 1 to 3 are on the
+// screen at every scale: at 192 dpi the short bar's 7,500 twips of tiles
+// overhang a screen 5,760 twips high.)
 TEST_F(Dpi, TheBarItsTilesCaptionsGlyphsAndClockPanelStandAtTheScale) {
     frmSide& bar = program.form<frmSide>();
     bar.tmrMouse.setEnabled(false);
@@ -130,7 +132,7 @@ TEST_F(Dpi, TheBarItsTilesCaptionsGlyphsAndClockPanelStandAtTheScale) {
 
     constexpr COLORREF kMarked = RGB(200, 0, 0);
     bar.lblButton[1].setBackColor(rgb(200, 0, 0));
-    bar.lblButton[0].setCaption("");
+    bar.lblButton[3].setCaption("");
     bar.Labels[2].setCaption("");
     RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const WindowDc screen(nullptr);
@@ -141,12 +143,13 @@ TEST_F(Dpi, TheBarItsTilesCaptionsGlyphsAndClockPanelStandAtTheScale) {
         return RECT{0, panelTop + scale.at(1500 * i), bounds.right - bounds.left,
                     panelTop + scale.at(1500 * (i + 1))};
     };
+    ASSERT_GE(bounds.top + tile(1).top, 0);
+    ASSERT_LE(bounds.top + tile(3).bottom, GetSystemMetrics(SM_CYSCREEN));
     ASSERT_TRUE(driver->runUntil([&] {
         return GetPixel(screen.get(), bounds.left + 2, bounds.top + tile(1).top) == kMarked;
     }));
     Canvas shown(bounds.right - bounds.left, bounds.bottom - bounds.top, rgb(20, 20, 20));
     shown.copyScreen(bounds.left, bounds.top);
-    EXPECT_EQ(shown.at(2, tile(0).top / 2), rgb(20, 20, 20)) << "the bar's own, above the tiles";
     // Tile 1's colour down its left edge, clear of its glyph and caption.
     int marked = 0;
     for (int y = 0; y < shown.height(); ++y)
@@ -154,10 +157,12 @@ TEST_F(Dpi, TheBarItsTilesCaptionsGlyphsAndClockPanelStandAtTheScale) {
     EXPECT_EQ(marked, tile(1).bottom - tile(1).top);
 
     // The caption, as large as the captions' font at the scale draws it.
-    const InkBox caption = shown.ink(tile(0));
-    const InkBox expected = captionInkAt(scale, bar.Labels[0].caption());
-    EXPECT_NEAR(caption.height(), expected.height(), 1) << bar.Labels[0].caption();
-    EXPECT_NEAR(caption.width(), expected.width(), 2) << bar.Labels[0].caption();
+    const InkBox caption = shown.ink(tile(3));
+    const InkBox expected = captionInkAt(scale, bar.Labels[3].caption());
+    EXPECT_NEAR(caption.height(), expected.height(), 1) << bar.Labels[3].caption();
+    EXPECT_NEAR(caption.width(), expected.width(), 2) << bar.Labels[3].caption();
+    // The bar's back colour at the screen's top, left of any glyph.
+    EXPECT_EQ(shown.at(2, -bounds.top + 1), rgb(20, 20, 20));
 
     // The folder glyph, 60 pixels to the em at 96 dpi, fills its tile at
     // every scale: some 50 by 40 pixels there, most of it ink, on its side,

@@ -33,7 +33,7 @@ clock_panel_gone() {
 open_bar_by_corner() {
     local left=$1
     move_pointer "$2" "$3" || return 1
-    expect "the cursor resting on ($2, $3) opens the bar: $BAR_OPEN_WIDTH px wide at left $left" \
+    expect "the cursor resting on ($2, $3) opens the bar: $(bar_open_width "$left") px wide at left $left" \
         wait_until "$OPEN_SECONDS" bar_open_at "$left" || { show_program_windows; return 1; }
 }
 
