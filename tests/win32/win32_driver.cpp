@@ -74,6 +74,7 @@ class Win32Driver : public DesktopDriver {
     Win32Driver& operator=(const Win32Driver&) = delete;
 
     WindowSystem& ws() override { return desktop_; }
+    bool atDpi(int dpi) override { return desktop_.screenScale().dpi() == dpi; }
     long long now() override {
         using namespace std::chrono;
         return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
