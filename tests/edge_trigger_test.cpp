@@ -252,6 +252,49 @@ TEST_F(EdgeTest, TheCollapsedBarRestsWithoutTimersUntilTheCursorTouchesACorner) 
     EXPECT_NE(panel(), nullptr);
 }
 
+TEST_F(EdgeTest, AtAnotherScaleTheZonesKeepTheirTwipsAndTheCornersStayTheCornerPixels) {
+    // 144 dpi: the open bar is 159 pixels wide, the left zone begins at
+    // 150; 768 pixels are 7680 twips, so the bar is short.
+    desk.setDpi(144);
+    frmSide& b = collapsedBar();
+    EXPECT_EQ(b.frmeBar.height(), 7500);
+    EXPECT_EQ(desk.tripwirePixels().back().y, 767);
+    rest(1365, 766, 800);
+    EXPECT_TRUE(collapsed());
+    rest(1365, 767, 800);
+    ASSERT_TRUE(open());
+    EXPECT_EQ(desk.windowAt({1207, 300}), b.hWnd());
+    EXPECT_EQ(desk.windowAt({1206, 300}), 0);
+    rest(1207, 300, 300);
+    EXPECT_TRUE(open());
+    rest(1206, 300, 120);
+    EXPECT_TRUE(collapsed());
+
+    writeDefaultsWith({{19, "1"}});
+    collapsedBar();
+    rest(0, 0, 800);
+    rest(149, 300, 300);
+    EXPECT_TRUE(open());
+    rest(150, 300, 120);
+    EXPECT_TRUE(collapsed());
+
+    // A new scale while the bar rests makes it anew. At 192 dpi a screen
+    // of an odd number of pixels is no whole number of twips: the bar is
+    // made once and rests.
+    desk.setCursor(kMiddleX, kMiddleY);
+    desk.setScreenPixels(1366, 767);
+    desk.advance(200);
+    const frmSide* before = &bar();
+    desk.setDpi(192);
+    const frmSide* scaled = &bar();
+    EXPECT_NE(scaled, before);
+    desk.advance(200);
+    EXPECT_EQ(&bar(), scaled);
+    EXPECT_EQ(desk.runningTimers(), 0);
+    ASSERT_FALSE(desk.tripwirePixels().empty());
+    EXPECT_EQ(desk.tripwirePixels().back().y, 766);
+}
+
 TEST_F(EdgeTest, AFailedCursorQueryKeepsTheLastPosition) {
     collapsedBar();
     rest(1365, 767, 20);

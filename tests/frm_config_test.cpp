@@ -65,6 +65,17 @@ TEST_F(ConfigTest, AShortLayoutAndALowScreenOpenTheWindowShort) {
     frmConfig& low = openConfig();
     EXPECT_EQ(low.chkTotal.value(), 0);
     EXPECT_FALSE(low.chkTotal.enabled());
+
+    // 768 pixels at 144 dpi are 7680 twips, a low screen too; the window
+    // is centred as it opens there, short.
+    program.unload<frmConfig>();
+    desk.setScreenPixels(1366, 768);
+    desk.setDpi(144);
+    frmConfig& scaled = openConfig();
+    EXPECT_FALSE(scaled.chkTotal.enabled());
+    EXPECT_EQ(scaled.height(), 3315);
+    EXPECT_EQ(scaled.top(), (7680 - 3315) / 2.0);
+    EXPECT_EQ(scaled.left(), (13660 - scaled.width()) / 2);
 }
 
 TEST_F(ConfigTest, ADamagedValueCostsOnlyItsOwnEditor) {

@@ -15,6 +15,10 @@ constexpr int kStepMs = 1;
 class SimDriver : public DesktopDriver {
   public:
     WindowSystem& ws() override { return desk_; }
+    bool atDpi(int dpi) override {
+        desk_.setDpi(dpi);
+        return true;
+    }
     long long now() override { return desk_.elapsed(); }
     void runFor(int milliseconds) override { desk_.advance(milliseconds); }
     bool runUntil(const std::function<bool()>& done, int deadlineMs) override {

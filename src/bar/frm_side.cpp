@@ -29,9 +29,10 @@ constexpr int kUserNameBuffer = 260;
 constexpr int kCollapsedOpacity = 1;
 constexpr int kOpaque = 255;
 constexpr int kFadeStep = 10;
-constexpr int kFadeStepMs = 10;       // tmrOpen's interval: the fade's pace
-constexpr long kBarPixels = 106;      // the open bar's width on the screen
-constexpr long kLeftAwayPixels = 100; // a left bar collapses from here on
+constexpr int kFadeStepMs = 10; // tmrOpen's interval: the fade's pace
+// A left bar collapses from here on, 6 pixels inside its inner edge at
+// 96 dpi (100 of 106); a right bar just beyond its inner edge.
+constexpr Twips kLeftAwayZone = 1500;
 constexpr int kPanelStartOpacity = 1;
 
 // The user's folders of tiles 2 to 5, and where each usually lies in the
@@ -53,6 +54,14 @@ Font tileCaptionFont() {
 }
 Font glyphFont() {
     return Font{"Wingdings", 45, 700, false, false, true};
+}
+
+// The screen in pixels, which the cursor counts in. The program's rules
+// stay in twips: the zones scale with the DPI, the hot corners stay the
+// screen's very corner pixels.
+Point screenPixels(Twips width, Twips height, const PixelScale& scale) {
+    return {static_cast<long>(width / scale.twipsPerPixel()),
+            static_cast<long>(height / scale.twipsPerPixel())};
 }
 
 } // namespace
@@ -178,6 +187,7 @@ void frmSide::Form_Load() {
     module1().BarBackColor = numberText(back);
     LoadedScreenWidth = ws.screenWidth();
     LoadedScreenHeight = roundToInt32(ws.screenHeight());
+    LoadedScreenPixels = screenPixels(ws.screenWidth(), ws.screenHeight(), ws.screenScale());
     setBackColor(back);
     frmeBar.setBackColor(back);
     for (Label& face : lblButton)
@@ -259,24 +269,16 @@ int targetOpacity(const SettingsRecord& s) {
 
 namespace {
 
-// The screen in pixels, always at 15 twips each.
-struct ScreenPixels {
-    long width, height;
-};
-ScreenPixels screenPixels(Twips width, Twips height) {
-    return {static_cast<long>(width / kTwipsPerPixel), static_cast<long>(height / kTwipsPerPixel)};
-}
-
 // The bar's edge: 1 or more the left, 0 the right; any other value
 // watches no edge.
 bool watchesAnEdge(double side) {
     return side >= 1 || side == 0;
 }
-long edgeColumn(double side, const ScreenPixels& screen) {
-    return side >= 1 ? 0 : screen.width - 1;
+long edgeColumn(double side, const Point& screen) {
+    return side >= 1 ? 0 : screen.x - 1;
 }
-bool onHotCorner(long x, long y, double side, const ScreenPixels& screen) {
-    return x == edgeColumn(side, screen) && (y == 0 || y == screen.height - 1);
+bool onHotCorner(long x, long y, double side, const Point& screen) {
+    return x == edgeColumn(side, screen) && (y == 0 || y == screen.y - 1);
 }
 
 } // namespace
@@ -292,12 +294,14 @@ void frmSide::tmrMouse_Timer() {
     // Read once a poll: under Wine each query of the screen is several
     // round trips to the server.
     const Twips screenWidth = ws.screenWidth(), screenHeight = ws.screenHeight();
-    const ScreenPixels screen = screenPixels(screenWidth, screenHeight);
+    const PixelScale scale = ws.screenScale();
+    const Point screen = screenPixels(screenWidth, screenHeight, scale);
     const double side = s.leftSide();
     if (watchesAnEdge(side)) {
         tmrWait.setEnabled(onHotCorner(CursorX, CursorY, side, screen));
-        const bool away =
-            side >= 1 ? CursorX >= kLeftAwayPixels : CursorX < screen.width - kBarPixels;
+        // The open bar's inner edge on the right, where its pixels begin.
+        const bool away = side >= 1 ? CursorX >= scale.pixels(kLeftAwayZone)
+                                    : CursorX < scale.pixels(screenWidth - kBarWidth);
         if (away) {
             tmrWait.setEnabled(false);
             tmrQuit.setEnabled(true);
@@ -309,9 +313,9 @@ void frmSide::tmrMouse_Timer() {
     else
         program_.form<frmDate>().show();
 
-    // A new screen size: the bar is made anew for it.
-    if (screenWidth != LoadedScreenWidth ||
-        screenHeight != static_cast<Twips>(LoadedScreenHeight)) {
+    // A new screen size or scale: the bar is made anew for it. (At 192 dpi
+    // an odd number of pixels is no whole number of twips.)
+    if (screenWidth != LoadedScreenWidth || roundToInt32(screenHeight) != LoadedScreenHeight) {
         Program& program = program_;
         program.unload<frmSide>();
         program.form<frmSide>().show();
@@ -326,7 +330,7 @@ bool frmSide::canRest() const {
     return false; // the build that polls all the time, for comparison
 #else
     const double side = program_.module1.Settings.leftSide();
-    const ScreenPixels screen = screenPixels(LoadedScreenWidth, LoadedScreenHeight);
+    const Point& screen = LoadedScreenPixels;
     // A pending collapse of the collapsed bar changes nothing: its tick
     // only stops it.
     return watchesAnEdge(side) && HScroll1.value() == kCollapsedOpacity &&
@@ -337,12 +341,12 @@ bool frmSide::canRest() const {
 
 void frmSide::rest() {
     const double side = module1().Settings.leftSide();
-    const ScreenPixels screen = screenPixels(LoadedScreenWidth, LoadedScreenHeight);
+    const Point& screen = LoadedScreenPixels;
     tmrMouse.setEnabled(false);
     tmrQuit.setEnabled(false);
     const long column = edgeColumn(side, screen);
     wireTop.setPixel(Point{column, 0});
-    wireBottom.setPixel(Point{column, screen.height - 1});
+    wireBottom.setPixel(Point{column, screen.y - 1});
     wireTop.setArmed(true);
     wireBottom.setArmed(true);
 }

@@ -42,6 +42,9 @@ class frmSide : public Form {
 
     Twips LoadedScreenWidth = 0;
     std::int32_t LoadedScreenHeight = 0;
+    // The screen's width and height in pixels at load, where the
+    // tripwires go.
+    Point LoadedScreenPixels;
     // Where the cursor poll last saw the cursor, in screen pixels.
     long CursorX = 0, CursorY = 0;
     // The tile that keeps its look when the others are reset; 7 is none.

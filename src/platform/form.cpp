@@ -85,13 +85,6 @@ void Form::load() {
     if (peer_)
         return;
     fitLabels(*this);
-    // A centred form stands in the middle of the screen; its own position
-    // follows, so that the program reads where it is.
-    if (centred_) {
-        const Twips left = (ws_.screenWidth() - width_) / 2;
-        const Twips top = (ws_.screenHeight() - height_) / 2;
-        move(std::max<Twips>(left, 0), std::max<Twips>(top, 0), width_, height_);
-    }
     peer_ = ws_.createWindow(*this);
     Form_Load();
 }
@@ -114,6 +107,7 @@ void Form::show() {
             peer_->changed(Prop::Visible);
     };
     if (!shownOnce_) {
+        centre();
         shownOnce_ = true;
         try {
             Form_Resize();
@@ -123,6 +117,17 @@ void Form::show() {
         }
     }
     appear();
+}
+
+// A centred form stands in the middle of the screen as its load left it
+// (the settings window takes its short layout there); its own position
+// follows, so that the program reads where it is.
+void Form::centre() {
+    if (!centred_)
+        return;
+    const Twips left = (ws_.screenWidth() - width_) / 2;
+    const Twips top = (ws_.screenHeight() - height_) / 2;
+    move(std::max<Twips>(left, 0), std::max<Twips>(top, 0), width_, height_);
 }
 
 void Form::destroyWindow() {

@@ -76,9 +76,9 @@ class Form : public Container {
 
     // Creates the window and runs Form_Load; called once by the form's slot.
     void load();
-    // Shows the window, modeless; the first show raises Form_Resize. A
-    // bordered form comes to the front with the keyboard focus, also when
-    // it is shown again while open.
+    // Shows the window, modeless; the first show centres a centred form on
+    // the screen and raises Form_Resize. A bordered form comes to the front with the keyboard
+    // focus, also when it is shown again while open.
     void show();
     // Destroys the window with its controls and timers. Nothing of the
     // form is called afterwards; the object itself is freed by the window
@@ -94,7 +94,7 @@ class Form : public Container {
     virtual void Form_Resize() {}
     virtual void Form_DblClick() {}
     virtual void Form_MouseMove(const MouseArgs&) {}
-    // The screen's size or mode changed.
+    // The screen's size, mode or scale changed.
     virtual void Form_DisplayChange() {}
 
   protected:
@@ -105,6 +105,8 @@ class Form : public Container {
     }
 
   private:
+    void centre();
+
     WindowSystem& ws_;
     std::unique_ptr<FormPeer> peer_;
     Twips left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -6,9 +6,10 @@
 
 namespace tavrin {
 
-// Positions and sizes are twips (15 to the pixel at 96 dpi) held as doubles.
+// Positions and sizes are twips held as doubles: 1440 to the inch, so 15
+// to the pixel at 96 dpi (pixel_edges.h has the pixels at any DPI).
 using Twips = double;
-inline constexpr int kTwipsPerPixel = 15;
+inline constexpr Twips kTwipsPerInch = 1440;
 
 // A colour is one whole number: red + 256 * green + 65536 * blue.
 using Color = std::uint32_t;

@@ -6,6 +6,7 @@
 
 #include "file_reader.h"
 #include "form.h"
+#include "pixel_edges.h"
 #include "types.h"
 
 #include <functional>
@@ -73,9 +74,13 @@ class WindowSystem {
     // user's settings have it now.
     virtual Color windowColor() const = 0;
 
-    // Screen size in twips, read anew at each call.
+    // Screen size in twips, read anew at each call: the screen's pixels at
+    // the primary monitor's scale.
     virtual Twips screenWidth() const = 0;
     virtual Twips screenHeight() const = 0;
+    // The primary monitor's DPI, whose pixels the screen's size and the
+    // cursor count in; read anew at each call.
+    virtual PixelScale screenScale() const = 0;
     // Cursor in screen pixels; false (and p untouched) when the query fails.
     virtual bool getCursorPos(Point& p) = 0;
 

@@ -26,6 +26,9 @@ class DesktopDriver {
     virtual ~DesktopDriver() = default;
 
     virtual WindowSystem& ws() = 0;
+    // The screen at the DPI: the simulated one is set to it; the real one
+    // stays at the DPI it was started with, and answers whether that is it.
+    virtual bool atDpi(int dpi) = 0;
 
     // Milliseconds since some fixed moment: virtual time on the simulated
     // desktop, real time on Windows.

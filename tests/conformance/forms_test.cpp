@@ -1,10 +1,11 @@
 // Forms on both desktops: unloading from inside their own handlers, the
 // close box and Alt+F4, a load that fails, a form shown again while open,
 // the Tab key's round, the system's window colour, labels that fit their
-// text and a form that lets the mouse through.
+// text, a form that lets the mouse through and pixels at 96 and 144 dpi.
 #include "probe_form.h"
 #include "wire_form.h"
 
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 
@@ -184,6 +185,41 @@ TEST_F(FormConformance, AFormThatLetsTheMouseThroughKeepsItsPlaceAndGivesItToThe
     over.setPassThrough(false);
     EXPECT_TRUE(reaches(moved, over)) << "the mouse is taken again where the form now stands";
     EXPECT_TRUE(reaches(first, beneath));
+}
+
+TEST_F(FormConformance, PixelsFollowTheScreensDpiAndSpansThatMeetInTwipsMeetInPixels) {
+    for (int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        if (!driver->atDpi(dpi))
+            continue; // the real desktop runs at another DPI
+        ASSERT_EQ(ws.screenScale().dpi(), dpi);
+        const Twips pixel = ws.screenScale().twipsPerPixel();
+        EXPECT_EQ(std::fmod(ws.screenWidth(), pixel), 0);
+        EXPECT_EQ(std::fmod(ws.screenHeight(), pixel), 0);
+
+        // 1500 to 4500 twips across and 1500 to 3000 down.
+        FormSlot<WireForm> wireSlot;
+        WireForm& form = wireSlot.get(ws);
+        form.show();
+        ws.setWindowPos(form.hWnd(), kHwndTopmost, 0, 0, 0, 0, kSwpNoSize | kSwpNoMove);
+        const long left = std::lround(1500 / pixel), right = std::lround(4500 / pixel);
+        const long top = std::lround(1500 / pixel), bottom = std::lround(3000 / pixel);
+        EXPECT_TRUE(driver->runUntil([&] { return driver->windowAt({left, top}) == form.hWnd(); }));
+        EXPECT_EQ(driver->windowAt({right - 1, bottom - 1}), form.hWnd());
+        for (Point beyond :
+             {Point{left - 1, top}, Point{left, top - 1}, Point{right, top}, Point{left, bottom}})
+            EXPECT_NE(driver->windowAt(beyond), form.hWnd()) << beyond.x << "," << beyond.y;
+        wireSlot.unload();
+
+        // A label that fits its text takes whole pixels of the DPI.
+        Label& label = open().label;
+        label.setFont(Font{"Segoe UI", 12, 400, false, false, false});
+        label.setAutoSize(true);
+        EXPECT_EQ(std::fmod(label.width(), pixel), 0);
+        EXPECT_EQ(std::fmod(label.height(), pixel), 0);
+        EXPECT_GT(label.height(), 12 * 20 - 1);
+        slot.unload();
+    }
 }
 
 TEST_F(FormConformance, GeometryRefusesWhatNoWindowCanTake) {

@@ -60,8 +60,12 @@ class Player {
   private:
     frmSide& bar() { return *program_.loaded<frmSide>(); }
     const SettingsRecord& settings() const { return program_.module1.Settings; }
-    long pixelsWide() const { return static_cast<long>(desk_.screenWidth() / kTwipsPerPixel); }
-    long pixelsHigh() const { return static_cast<long>(desk_.screenHeight() / kTwipsPerPixel); }
+    long pixelsWide() const {
+        return static_cast<long>(desk_.screenWidth() / desk_.screenScale().twipsPerPixel());
+    }
+    long pixelsHigh() const {
+        return static_cast<long>(desk_.screenHeight() / desk_.screenScale().twipsPerPixel());
+    }
     // The hot corners lie on the bar's edge of the screen.
     Point corner(bool top) const {
         const long x = settings().leftSide() >= 1 ? 0 : pixelsWide() - 1;
@@ -71,13 +75,13 @@ class Player {
         return {in_.ConsumeIntegralInRange<long>(0, pixelsWide() - 1),
                 in_.ConsumeIntegralInRange<long>(0, pixelsHigh() - 1)};
     }
-    // Where the open bar stands.
-    // Where the open bar stays open: a left bar collapses from 100 px on,
-    // 6 px inside its inner edge.
+    // Where the open bar stays open: a left bar collapses from 1500 twips
+    // on (100 px at 96 dpi), 6 px inside its inner edge.
     Point onBar() {
+        const double twipsPerPixel = desk_.screenScale().twipsPerPixel();
         const long edge = corner(true).x;
         const long reach =
-            edge == 0 ? 100 : static_cast<long>(bar().frmeBar.width() / kTwipsPerPixel);
+            static_cast<long>((edge == 0 ? 1500 : bar().frmeBar.width()) / twipsPerPixel);
         const long inward = in_.ConsumeIntegralInRange<long>(0, reach - 1);
         return {edge == 0 ? inward : edge - inward, anywhere().y};
     }

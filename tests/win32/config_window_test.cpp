@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "config/config_values.h"
 #include "config/frm_config.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/pixels.h"
 
@@ -128,7 +129,7 @@ TEST_F(ConfigWindow, TheScreenShowsTheColoursOfItsBoxesAndThePalette) {
     // box, which stays behind it when it paints again.
     driver->click(form->lblFolder[0]);
     ASSERT_TRUE(form->Frame1.visible());
-    const RECT swatch = pixelRect(form->lblColor[11]);
+    const RECT swatch = pixelRect(windowScale(windowOf(*form)), form->lblColor[11]);
     const POINT red = onScreen(windowOf(form->Frame1), POINT{(swatch.left + swatch.right) / 2,
                                                              (swatch.top + swatch.bottom) / 2});
     EXPECT_TRUE(shows(red, RGB(184, 27, 27)));

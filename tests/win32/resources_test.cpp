@@ -61,8 +61,9 @@ TEST(Resources, VersionRecordNamesItsVersion) {
 }
 
 // The icon group's entries name the images Windows shows the program by;
-// each is there and Windows decodes it. The manifest asks for the common controls 6 and leaves
-// scaling to Windows.
+// each is there and Windows decodes it. The manifest asks for the common controls 6 and
+// declares the program aware of each monitor's DPI, which this program, of the same manifest,
+// is.
 TEST(Resources, IconGroupOnesImagesDecodeAndTheManifestAsksForControls6) {
     UniqueModule module(LoadLibraryExW(tavrinExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     ASSERT_TRUE(module) << "cannot open Tavrin.exe for its resources";
@@ -98,8 +99,9 @@ TEST(Resources, IconGroupOnesImagesDecodeAndTheManifestAsksForControls6) {
     const auto identityEnd = manifest.find("/>", controls);
     const auto version = manifest.find("version=\"6.0.0.0\"", manifest.rfind('<', controls));
     EXPECT_LT(version, identityEnd) << "the common controls are not asked for in version 6";
-    // A DPI-aware program would be laid out unscaled at 15 twips to the pixel.
-    EXPECT_EQ(manifest.find("dpiaware"), std::string::npos);
+    EXPECT_NE(manifest.find(">permonitorv2, permonitor</dpiawareness>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiaware>"), std::string::npos);
+    EXPECT_TRUE(IsProcessDPIAware()) << "Windows scales the program's windows";
 }
 
 } // namespace

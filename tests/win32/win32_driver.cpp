@@ -3,6 +3,7 @@
 // real windows and handled by the program's own message handling.
 #include "conformance/desktop_driver.h"
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/pixels.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_desktop.h"
@@ -48,8 +49,9 @@ std::pair<HWND, LPARAM> clickTarget(const Control& c) {
         GetClientRect(own, &client);
         return {own, MAKELPARAM(client.right / 2, client.bottom / 2)};
     }
-    const RECT r = win32::pixelRect(c);
-    return {containerWindow(c), MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2)};
+    HWND container = containerWindow(c);
+    const RECT r = win32::pixelRect(win32::windowScale(container), c);
+    return {container, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2)};
 }
 
 // A message box this thread shows.
@@ -72,6 +74,7 @@ class Win32Driver : public DesktopDriver {
     Win32Driver& operator=(const Win32Driver&) = delete;
 
     WindowSystem& ws() override { return desktop_; }
+    bool atDpi(int dpi) override { return desktop_.screenScale().dpi() == dpi; }
     long long now() override {
         using namespace std::chrono;
         return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();

@@ -1,7 +1,6 @@
 #include "sim_internal.h"
 
 #include "../frame.h"
-#include "../pixel_edges.h"
 #include "../tab_order.h"
 
 #include <algorithm>
@@ -97,6 +96,22 @@ void SimDesktop::setScreenTwips(Twips width, Twips height) {
         return;
     screenWidth_ = width;
     screenHeight_ = height;
+    tellDisplayChange();
+}
+
+void SimDesktop::setDpi(int dpi) {
+    const PixelScale scale(dpi);
+    if (scale == scale_)
+        return;
+    const Twips width = screenWidth_ / scale_.twipsPerPixel();
+    const Twips height = screenHeight_ / scale_.twipsPerPixel();
+    scale_ = scale;
+    screenWidth_ = width * scale.twipsPerPixel();
+    screenHeight_ = height * scale.twipsPerPixel();
+    tellDisplayChange();
+}
+
+void SimDesktop::tellDisplayChange() {
     // Every window hears of it, as WM_DISPLAYCHANGE tells them on Windows.
     Dispatch scope(*this);
     std::vector<Form*> forms;
@@ -109,8 +124,7 @@ void SimDesktop::setScreenTwips(Twips width, Twips height) {
 }
 
 void SimDesktop::setScreenPixels(int width, int height) {
-    setScreenTwips(static_cast<Twips>(width) * kTwipsPerPixel,
-                   static_cast<Twips>(height) * kTwipsPerPixel);
+    setScreenTwips(scale_.twips(width), scale_.twips(height));
 }
 
 void SimDesktop::setShellUnreachable(bool unreachable) {
@@ -146,10 +160,10 @@ WindowHandle SimDesktop::windowAt(Point pixel) const {
         const Form* form = record.form;
         if (!record.visible || !form || form->passThrough())
             continue;
-        const bool inside = pixel.x >= pixelsFromTwips(form->left()) &&
-                            pixel.x < farEdgePixels(form->left(), form->width()) &&
-                            pixel.y >= pixelsFromTwips(form->top()) &&
-                            pixel.y < farEdgePixels(form->top(), form->height());
+        const bool inside = pixel.x >= scale_.pixels(form->left()) &&
+                            pixel.x < scale_.farEdge(form->left(), form->width()) &&
+                            pixel.y >= scale_.pixels(form->top()) &&
+                            pixel.y < scale_.farEdge(form->top(), form->height());
         if (inside &&
             (!top || std::tie(record.topmost, record.raised) > std::tie(top->topmost, top->raised)))
             top = &record;

@@ -63,7 +63,7 @@ struct AboutCall {
 
 class SimDesktop : public WindowSystem {
   public:
-    // A 1366 x 768 pixel screen, the cursor in its middle, Sunday
+    // A 1366 x 768 pixel screen at 96 dpi, the cursor in its middle, Sunday
     // 6 December 2026 12:00:00, the user "invitado" and, in memory, empty
     // folders "C:\Program Files", "C:\Users\invitado\AppData\Local"
     // (the local application data folder) and the user's known folders
@@ -74,7 +74,11 @@ class SimDesktop : public WindowSystem {
 
     // --- Setting the scene ---
     void setScreenTwips(Twips width, Twips height);
+    // At the screen's DPI.
     void setScreenPixels(int width, int height);
+    // The screen keeps its pixels, which become more twips or fewer; every
+    // window hears of it, as of a new screen.
+    void setDpi(int dpi);
     void setCursor(long x, long y);
     void setCursorFails(bool fails);
     // No thread can be started for the shell: an open fails before the
@@ -192,11 +196,12 @@ class SimDesktop : public WindowSystem {
     void endProgram() override;
     void handlerEscaped(const char* what) noexcept override;
     // Every character is half an em wide and a line is 1.25 em high, in
-    // whole pixels: the same figures on every machine.
+    // whole pixels of the screen's DPI: the same figures on every machine.
     TextExtent measureText(const Font& font, const std::string& text) override;
     Color windowColor() const override { return windowColor_; }
     Twips screenWidth() const override { return screenWidth_; }
     Twips screenHeight() const override { return screenHeight_; }
+    PixelScale screenScale() const override { return scale_; }
     bool getCursorPos(Point& p) override;
     long getWindowLong(WindowHandle window, int index) override;
     long setWindowLong(WindowHandle window, int index, long value) override;
@@ -244,6 +249,9 @@ class SimDesktop : public WindowSystem {
     class Dispatch; // counts nested event handling; frees retired forms at the end
     template <class Handler> void deliver(Handler&& handler);
 
+    // Every window hears that the screen changed, as WM_DISPLAYCHANGE and
+    // WM_DPICHANGED tell them on Windows.
+    void tellDisplayChange();
     // The control's form is loaded and the program runs.
     bool accepts(const Control& target) const;
     // ... and the user can reach it: it and its frames are visible and enabled.
@@ -268,8 +276,9 @@ class SimDesktop : public WindowSystem {
     // When a timer due at that moment ticks.
     long long tickTime(long long due) const;
 
-    Twips screenWidth_ = 1366 * 15.0;
-    Twips screenHeight_ = 768 * 15.0;
+    PixelScale scale_;
+    Twips screenWidth_ = scale_.twips(1366);
+    Twips screenHeight_ = scale_.twips(768);
     Point cursor_{683, 384};
     bool cursorFails_ = false;
     bool shellUnreachable_ = false;

@@ -154,9 +154,8 @@ TextExtent SimDesktop::measureText(const Font& font, const std::string& text) {
     std::size_t characters = 0;
     for (std::size_t pos = 0; pos < text.size(); ++characters)
         nextCodePoint(text, pos);
-    auto wholePixels = [](double twips) {
-        return std::ceil(twips / kTwipsPerPixel) * kTwipsPerPixel;
-    };
+    const Twips pixel = scale_.twipsPerPixel();
+    auto wholePixels = [pixel](double twips) { return std::ceil(twips / pixel) * pixel; };
     return TextExtent{wholePixels(static_cast<double>(characters) * em * kCharacterEms),
                       wholePixels(em * kLineEms)};
 }

@@ -13,8 +13,8 @@
 namespace tavrin::win32 {
 namespace {
 
-POINT originOf(const Control& c) {
-    const RECT r = pixelRect(c);
+POINT originOf(const Control& c, const PixelScale& scale) {
+    const RECT r = pixelRect(scale, c);
     return POINT{r.left, r.top};
 }
 
@@ -96,7 +96,8 @@ void ContainerSurface::paint(HWND window) {
     if (memory && bitmap) {
         Selected selected(memory.get(), bitmap.get());
         FillRect(memory.get(), &client, ctx_.brushes().get(surfaceColor()));
-        paintWindowless(memory.get(), container_, damage, ctx_.painter(), ctx_.brushes());
+        paintWindowless(memory.get(), container_, damage, ctx_.scale, ctx_.painter(),
+                        ctx_.brushes());
         paintDecoration(memory.get(), client);
         BitBlt(screen, damage.left, damage.top, damage.right - damage.left,
                damage.bottom - damage.top, memory.get(), damage.left, damage.top, SRCCOPY);
@@ -109,7 +110,7 @@ Control* ContainerSurface::windowlessAt(POINT p) const {
         Control* c = *it;
         if (!c->windowless() || !c->visible() || !c->enabled())
             continue;
-        const RECT r = pixelRect(*c);
+        const RECT r = pixelRect(ctx_.scale, *c);
         if (PtInRect(&r, p))
             return c;
     }
@@ -132,7 +133,7 @@ void ContainerSurface::mouse(HWND window, const MouseMessage& m) {
     if (releasing) {
         RECT r;
         if (target)
-            r = pixelRect(*target);
+            r = pixelRect(ctx_.scale, *target);
         else
             GetClientRect(window, &r);
         clicked = PtInRect(&r, m.position) != FALSE;
@@ -140,7 +141,7 @@ void ContainerSurface::mouse(HWND window, const MouseMessage& m) {
 
     WindowSystem& ws = ctx_.desktop;
     if (target) {
-        const MouseArgs args = mouseArgs(m, originOf(*target));
+        const MouseArgs args = mouseArgs(m, originOf(*target, ctx_.scale), ctx_.scale);
         if (m.event == MouseEvent::DoubleClick) {
             // The second press of a double-click: Down, Up, Click came
             // with the first one; DblClick stands in for this Down.
@@ -149,7 +150,7 @@ void ContainerSurface::mouse(HWND window, const MouseMessage& m) {
             runHandler(ws, [&] { raiseMouseEvent(*target, m.event, args); });
         }
     } else {
-        runHandler(ws, [&] { ownMouse(m.event, mouseArgs(m, POINT{0, 0})); });
+        runHandler(ws, [&] { ownMouse(m.event, mouseArgs(m, POINT{0, 0}, ctx_.scale)); });
     }
 
     if (releasing) {

@@ -1,9 +1,10 @@
 // What every peer of one form shares: the desktop, the form and its real
-// window, the form's tooltips and timers, and whether the form is still
-// loaded. A peer keeps a reference; the context outlives every peer.
+// window, the window's DPI, the form's tooltips and timers, and whether the
+// form is still loaded. A peer keeps a reference; the context outlives every peer.
 #pragma once
 
 #include "platform/win32/controls/tooltip.h"
+#include "platform/win32/dpi.h"
 
 #include <windows.h>
 
@@ -24,13 +25,17 @@ class Win32Desktop;
 class FormContext {
   public:
     FormContext(Win32Desktop& desktop, Form& form, HWND formWindow)
-        : desktop(desktop), form(form), formWindow(formWindow), tooltip(formWindow) {}
+        : desktop(desktop), form(form), formWindow(formWindow), scale(windowScale(formWindow)),
+          tooltip(formWindow) {}
     FormContext(const FormContext&) = delete;
     FormContext& operator=(const FormContext&) = delete;
 
     Win32Desktop& desktop;
     Form& form;
     HWND formWindow;
+    // Pixels at the DPI of the monitor the window stands on; the form's
+    // window changes it when it moves to another DPI.
+    PixelScale scale;
     Tooltip tooltip;
     // Indexed by timer id - 1; an entry is cleared when its peer goes.
     std::vector<TimerPeer*> timers;

@@ -35,33 +35,38 @@ DWORD exStyleOf(const Form& form) {
     return exStyle;
 }
 
-// Where the window stands. A bordered form gets this desktop's caption and
-// borders around the client area its design gives, however large they are.
-RECT outerRect(const Form& form) {
+// Where the window stands at the scale. A bordered form gets this
+// desktop's caption and borders around the client area its design gives,
+// however large they are.
+RECT outerRect(const Form& form, const PixelScale& scale) {
     if (form.border() == FormBorder::None)
-        return pixelRect(form.left(), form.top(), form.width(), form.height());
-    RECT r = pixelRect(form.left(), form.top(), form.clientWidth(), form.clientHeight());
+        return pixelRect(scale, form.left(), form.top(), form.width(), form.height());
+    RECT r = pixelRect(scale, form.left(), form.top(), form.clientWidth(), form.clientHeight());
     const LONG left = r.left, top = r.top;
-    AdjustWindowRectEx(&r, styleOf(form), FALSE, exStyleOf(form));
+    adjustWindowRect(r, styleOf(form), exStyleOf(form), scale.dpi());
     OffsetRect(&r, left - r.left, top - r.top);
     return r;
 }
 
-} // namespace
-
-HWND createFormWindow(Form& form) {
-    const RECT r = outerRect(form);
+// Made at the primary monitor's scale; the window then tells its own.
+HWND createFormWindow(Form& form, const PixelScale& scale) {
+    const RECT r = outerRect(form, scale);
     return CreateWindowExW(exStyleOf(form), windowClassName(WindowClass::Form),
                            wideFromUtf8(form.caption()).c_str(), styleOf(form), r.left, r.top,
                            r.right - r.left, r.bottom - r.top, nullptr, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
 }
 
+} // namespace
+
 FormHost::FormHost(Win32Desktop& desktop, Form& form)
     : ContainerSurface(context_, form), desktop_(desktop), form_(form),
-      window_(createFormWindow(form)), context_(desktop, form, window_.get()) {
+      window_(createFormWindow(form, desktop.screenScale())),
+      context_(desktop, form, window_.get()) {
     if (!window_)
         throw std::runtime_error("the window system refused a window");
+    if (context_.scale != desktop.screenScale())
+        place();
     createPeers(context_, form, window_.get(), peers_);
     // Messages reach the form only once every control it may name has a peer.
     attachTarget(window_.get(), this);
@@ -112,7 +117,7 @@ void FormHost::changed(Prop what) {
 }
 
 void FormHost::place() {
-    const RECT r = outerRect(form_);
+    const RECT r = outerRect(form_, context_.scale);
     SetWindowPos(window_.get(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -148,6 +153,30 @@ void FormHost::show() {
 void FormHost::displayChanged() {
     if (context_.live())
         runHandler(desktop_, [this] { form_.Form_DisplayChange(); });
+}
+
+// Every control at the new scale: its fonts made anew for the DPI and its
+// pixels from its twips. A bordered form stands where the system suggests,
+// laid out to its design at the new scale; the bar and the clock panel
+// hear of it as of a new screen (the bar is made anew).
+void FormHost::dpiChanged(int dpi, const RECT& suggested) {
+    context_.scale = PixelScale(dpi);
+    for (const AttachedPeer& attached : peers_) {
+        if (!attached.peer)
+            continue;
+        attached.peer->changed(Prop::Font);
+        attached.peer->changed(Prop::Geometry);
+    }
+    if (form_.border() == FormBorder::None) {
+        place();
+        displayChanged();
+    } else {
+        const PixelScale& scale = context_.scale;
+        form_.move(scale.twips(suggested.left), scale.twips(suggested.top), form_.width(),
+                   form_.height());
+        place();
+    }
+    InvalidateRect(window_.get(), nullptr, FALSE);
 }
 
 Color FormHost::surfaceColor() const {
@@ -232,6 +261,9 @@ LRESULT FormHost::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     case WM_DISPLAYCHANGE:
         displayChanged();
         break;
+    case WM_DPICHANGED:
+        dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_CLOSE:
         // The close box and Alt+F4: a form with a close box is unloaded,
         // the others stay; the window itself goes with the unload.

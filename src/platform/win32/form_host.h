@@ -38,6 +38,8 @@ class FormHost : private ContainerSurface, private MessageTarget {
     void close();
     // The screen's size or mode changed.
     void displayChanged();
+    // The window now stands at another DPI; the system suggests where.
+    void dpiChanged(int dpi, const RECT& suggested);
 
   private:
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;

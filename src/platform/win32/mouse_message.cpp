@@ -1,7 +1,5 @@
 #include "platform/win32/mouse_message.h"
 
-#include "platform/win32/pixels.h"
-
 #include <windowsx.h>
 
 namespace tavrin::win32 {
@@ -85,12 +83,12 @@ std::optional<MouseMessage> readMouseMessage(UINT message, WPARAM wParam, LPARAM
     return m;
 }
 
-MouseArgs mouseArgs(const MouseMessage& m, POINT origin) {
+MouseArgs mouseArgs(const MouseMessage& m, POINT origin, const PixelScale& scale) {
     MouseArgs args;
     args.button = m.button;
     args.shift = m.shift;
-    args.x = twipsFromPixels(m.position.x - origin.x);
-    args.y = twipsFromPixels(m.position.y - origin.y);
+    args.x = scale.twips(m.position.x - origin.x);
+    args.y = scale.twips(m.position.y - origin.y);
     return args;
 }
 

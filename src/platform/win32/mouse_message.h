@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/control.h"
+#include "platform/pixel_edges.h"
 #include "platform/types.h"
 
 #include <windows.h>
@@ -25,8 +26,8 @@ struct MouseMessage {
 std::optional<MouseMessage> readMouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 // The event's arguments with the position made relative to origin (client
-// pixels of the same window) and turned into twips.
-MouseArgs mouseArgs(const MouseMessage& m, POINT origin);
+// pixels of the same window) and turned into twips at the window's scale.
+MouseArgs mouseArgs(const MouseMessage& m, POINT origin, const PixelScale& scale);
 
 // Raises the control's event of that kind.
 void raiseMouseEvent(Control& control, MouseEvent event, const MouseArgs& args);

@@ -1,5 +1,6 @@
 #include "platform/win32/system_services.h"
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/wide.h"
 
 #include <windows.h>
@@ -28,11 +29,15 @@ HICON iconOf(HWND window) {
 } // namespace
 
 Twips SystemServices::screenWidth() const {
-    return static_cast<Twips>(GetSystemMetrics(SM_CXSCREEN)) * kTwipsPerPixel;
+    return screenScale().twips(GetSystemMetrics(SM_CXSCREEN));
 }
 
 Twips SystemServices::screenHeight() const {
-    return static_cast<Twips>(GetSystemMetrics(SM_CYSCREEN)) * kTwipsPerPixel;
+    return screenScale().twips(GetSystemMetrics(SM_CYSCREEN));
+}
+
+PixelScale SystemServices::screenScale() const {
+    return PixelScale(primaryMonitorDpi());
 }
 
 bool SystemServices::getCursorPos(Point& p) {

@@ -18,6 +18,7 @@ class SystemServices {
   public:
     Twips screenWidth() const;
     Twips screenHeight() const;
+    PixelScale screenScale() const;
     bool getCursorPos(Point& p);
 
     long getWindowLong(WindowHandle window, int index);

@@ -2,7 +2,6 @@
 
 #include "platform/win32/form_host.h"
 #include "platform/win32/handles.h"
-#include "platform/win32/pixels.h"
 
 #include <algorithm>
 
@@ -131,10 +130,12 @@ void Win32Desktop::handlerEscaped(const char* what) noexcept {
     OutputDebugStringA("\n");
 }
 
+// At the primary monitor's scale, in the fonts made for it.
 TextExtent Win32Desktop::measureText(const Font& font, const std::string& text) {
     WindowDc screen(nullptr);
-    const SIZE size = painter_.measure(screen.get(), font, text);
-    return TextExtent{twipsFromPixels(size.cx), twipsFromPixels(size.cy)};
+    const PixelScale scale = screenScale();
+    const SIZE size = painter_.measure(screen.get(), font, scale.dpi(), text);
+    return TextExtent{scale.twips(size.cx), scale.twips(size.cy)};
 }
 
 void Win32Desktop::messageBox(const std::string& text, const std::string& caption,

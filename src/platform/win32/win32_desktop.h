@@ -59,6 +59,7 @@ class Win32Desktop : public WindowSystem {
 
     Twips screenWidth() const override { return services_.screenWidth(); }
     Twips screenHeight() const override { return services_.screenHeight(); }
+    PixelScale screenScale() const override { return services_.screenScale(); }
     bool getCursorPos(Point& p) override { return services_.getCursorPos(p); }
     long getWindowLong(WindowHandle window, int index) override {
         return services_.getWindowLong(window, index);

@@ -1,5 +1,5 @@
-# Tavrin.exe under Wine: starting it, and where its bar stands on the
-# 1366 x 768 screen of the harness (15 twips to the pixel).
+# Tavrin.exe under Wine: starting it, and where its windows stand on the
+# 1366 x 768 screen of the harness at its scale (scale.sh).
 
 # The splash shows the bar after about 1.7 s; Wine's start on a loaded
 # machine takes the rest.
@@ -9,26 +9,42 @@ PROGRAM_EXIT_SECONDS=15
 
 # The collapsed bar: 1 twip wide, drawn as one pixel column.
 BAR_COLLAPSED_WIDTH=1
-# It spans from 75 twips above the screen to 525 twips below it.
-BAR_TOP=-5
-BAR_HEIGHT=$((SCREEN_HEIGHT + 40))
-# At the right edge its left is the screen width less its open width of
-# 1590 twips (106 px); at the left edge it keeps its design left of -45 twips.
-BAR_LEFT_AT_RIGHT_EDGE=$((SCREEN_WIDTH - 106))
-BAR_LEFT_AT_LEFT_EDGE=-3
 # The bar's back colour, RGB(20, 20, 20).
 BAR_BACK_COLOUR=(20 20 20)
-# The open bar is 1590 twips wide.
-BAR_OPEN_WIDTH=106
-# The clock panel, 7470 x 2100 twips, beside a bar at the right edge: 750
-# twips from the screen's left and 720 above its bottom.
-CLOCK_PANEL_WIDTH=498
-CLOCK_PANEL_HEIGHT=140
-CLOCK_PANEL_LEFT_BESIDE_RIGHT_BAR=50
-CLOCK_PANEL_TOP=$((SCREEN_HEIGHT - CLOCK_PANEL_HEIGHT - 48))
-# The splash card, 7815 x 4455 twips, shown before the bar.
-SPLASH_WIDTH=521
-SPLASH_HEIGHT=297
+
+# program_geometry: where the program's windows stand at the current scale
+# (scale.sh); at 96 dpi a pixel is 15 twips.
+program_geometry() {
+    local width height
+    width=$(screen_twips "$SCREEN_WIDTH")
+    height=$(screen_twips "$SCREEN_HEIGHT")
+    # The bar spans from 75 twips above the screen to 525 twips below it.
+    BAR_TOP=$(px -75)
+    BAR_HEIGHT=$(span_px -75 "$(twips_sum "$height" 600)")
+    # At the right edge its left is the screen width less its open width of
+    # 1590 twips (106 px at 96 dpi); at the left edge it keeps its design
+    # left of -45 twips.
+    BAR_LEFT_AT_RIGHT_EDGE=$(px "$(twips_sum "$width" -1590)")
+    BAR_LEFT_AT_LEFT_EDGE=$(px -45)
+    BAR_OPEN_WIDTH=$((SCREEN_WIDTH - BAR_LEFT_AT_RIGHT_EDGE))
+    BAR_OPEN_WIDTH_AT_LEFT=$(span_px -45 1590)
+    # The clock panel, 7470 x 2100 twips, beside a bar at the right edge: 750
+    # twips from the screen's left and 720 above its bottom.
+    CLOCK_PANEL_LEFT_BESIDE_RIGHT_BAR=$(px 750)
+    CLOCK_PANEL_WIDTH=$(span_px 750 7470)
+    CLOCK_PANEL_TOP=$(px "$(twips_sum "$height" -2820)")
+    CLOCK_PANEL_HEIGHT=$(span_px "$(twips_sum "$height" -2820)" 2100)
+    # The splash card, 7815 x 4455 twips, centred on the screen in twips
+    # (at 96 dpi the half pixel left over rounds up, to (423, 236)).
+    local left top
+    left=$(LC_ALL=C awk -v w="$width" 'BEGIN { print (w - 7815) / 2 }')
+    top=$(LC_ALL=C awk -v h="$height" 'BEGIN { print (h - 4455) / 2 }')
+    SPLASH_LEFT=$(px "$left")
+    SPLASH_TOP=$(px "$top")
+    SPLASH_WIDTH=$(span_px "$left" 7815)
+    SPLASH_HEIGHT=$(span_px "$top" 4455)
+}
+program_geometry
 
 # Where the cursor waits while the program starts: away from the bar on
 # either side, off the splash card and off the clock panel, so no tile
@@ -52,9 +68,15 @@ program_exited() {
     wine_exited "$PROGRAM_PID"
 }
 
+# bar_open_width LEFT: the open bar's width in pixels, at the left edge or
+# at the right; the edges' rounding may make them differ by one.
+bar_open_width() {
+    [ "$1" = "$BAR_LEFT_AT_LEFT_EDGE" ] && echo "$BAR_OPEN_WIDTH_AT_LEFT" || echo "$BAR_OPEN_WIDTH"
+}
+
 # bar_open_at LEFT: the bar stands open with its left at LEFT.
 bar_open_at() {
-    window_at "$1" "$BAR_TOP" "$BAR_OPEN_WIDTH" "$BAR_HEIGHT"
+    window_at "$1" "$BAR_TOP" "$(bar_open_width "$1")" "$BAR_HEIGHT"
 }
 
 # bar_collapsed_at [--all] LEFT: the bar stands collapsed with its left at

@@ -53,6 +53,24 @@ prefix_ready() {
     touch "$stamp"
 }
 
+# How long a registry write may take under Wine on a loaded machine.
+REGISTRY_SECONDS=60
+# The scale wine_set_dpi last gave the prefix.
+WINE_DPI=""
+
+# wine_set_dpi DPI: the prefix's screen scale, which every Wine program
+# started afterwards takes up. Wine tells it to every program, aware of
+# the scale or not, but scales none of them. Its processes end first, so
+# that none runs on at the old scale, and the registry is on disk after.
+wine_set_dpi() {
+    wineserver_stop
+    timeout "$REGISTRY_SECONDS" "${WINE_COMMAND[@]}" reg add 'HKCU\Control Panel\Desktop' \
+        /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
+        { echo "the prefix's LogPixels could not be set to $1" >&2; return 1; }
+    WINE_DPI=$1
+    wineserver_stop
+}
+
 # wine_start LOG DIRECTORY PROGRAM [ARGUMENTS...]: starts PROGRAM under Wine
 # in the background, in DIRECTORY; its pid is in WINE_LAST_PID.
 wine_start() {

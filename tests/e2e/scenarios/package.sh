@@ -76,7 +76,7 @@ package_checks() {
 package_run() {
     local zip=$1
     local started=$EPOCHREALTIME
-    prefix_ready "$LOGS/package-wineboot.log" || return 1
+    prefix_ready "$LOGS/package-wineboot.log" && wine_set_dpi "$DPI" || return 1
     echo "  a fresh prefix $WINEPREFIX in $(elapsed_since "$started") s"
     local user folder windows_folder
     user=$(windows_user_name)

@@ -7,35 +7,60 @@
 # reaching the shell and "Acerca" the About box, the native tests.)
 
 SETTINGS_WINDOW_TITLE='^Tavrin \| Configuración:$'
-# The X window is the client area alone, 674 x 257 px, around which openbox
-# draws its frame, where Wine puts it: the outer window, 10200 x 4275 twips
-# (680 x 285 px), is centred at (343, 241), its client area within a 3 px
-# border, under a 20 px caption.
-SETTINGS_CLIENT_AREA=(346 264 674 257)
+# The X window is the client area alone, around which openbox draws its
+# frame. (Its size and place: the Win32 tests, at every scale.)
 # Opening, closing and redrawing a window under Wine on a loaded machine.
 WINDOW_SECONDS=20
 # Saving writes the file and makes a new bar at once.
 SAVE_SECONDS=10
 
-# Points in the settings window's client area, in pixels (twips / 15).
-# Row i's boxes are 26 px high and stand 32 px apart from y 32: so their
-# middles lie at y 45 + 32 i. The name box spans x 8-145, the glyph box
-# x 144-177.
-ROW_FIRST_MIDDLE=45
-ROW_PITCH=32
-NAME_BOX=(8 137)
-GLYPH_BOX=(144 33)
-# The palette lies over the clicked row's folder box: swatch j spans x
-# 184 + 24 j, 25 px wide.
-SWATCH_FIRST_MIDDLE=196
-SWATCH_PITCH=24
-# The tools strip at y 224-250: the level list at x 184-281, "IZQUIERDA"
-# at 392-489, "GUARDAR" at 496-665.
-TOOLS_MIDDLE_Y=237
-GLASS_LIST_LEFT=184
-GLASS_LIST_WIDTH=97
-LEFT_SIDE_BOX_X=420
-SAVE_BUTTON_X=580
+# settings_window_geometry: points in the settings window's client area
+# and on the bar, in pixels at the current scale (scale.sh), in the layout
+# the default settings take on this screen: the short one where it is
+# lower than 10500 twips.
+settings_window_geometry() {
+    local screen_height tools_top tiles_height
+    screen_height=$(screen_twips "$SCREEN_HEIGHT")
+    if LC_ALL=C awk -v h="$screen_height" 'BEGIN { exit !(h < 10500) }'; then
+        SETTINGS_LAYOUT=short tools_top=2400 tiles_height=7500 SETTINGS_TILE=4
+    else
+        SETTINGS_LAYOUT=full tools_top=3360 tiles_height=10500 SETTINGS_TILE=6
+    fi
+    # The client area is 10110 twips wide.
+    SETTINGS_CLIENT_WIDTH=$(span_px "$(LC_ALL=C awk -v w="$(screen_twips "$SCREEN_WIDTH")" \
+        'BEGIN { print (w - 10200) / 2 }')" 10110)
+    # Row i's boxes are 390 twips high and stand 480 twips apart from 480
+    # (at 96 dpi: 26 px, 32 px apart from 32, middles at y 45 + 32 i). The
+    # name box spans x 120-2175 twips (8-145 px), the glyph box 2160-2655.
+    NAME_BOX=("$(px 120)" "$(span_px 120 2055)")
+    GLYPH_BOX=("$(px 2160)" "$(span_px 2160 495)")
+    # The palette lies over the clicked row's folder box, from x 2760 twips:
+    # swatch j spans 360 j to 360 j + 375 of it.
+    SWATCH_MIDDLE=$(px "$(twips_sum 2947.5 $((360 * SWATCH)))")
+    # The tools strip, 390 twips high from x 120: the level list at 2640-4095
+    # of it, "IZQUIERDA" at 5760-7215 (its box at the left), "GUARDAR" at
+    # 7320-9855 (at 96 dpi, y 224-250: the list at x 184-281, "IZQUIERDA"
+    # at 392-489, "GUARDAR" at 496-665).
+    TOOLS_MIDDLE_Y=$(px $((tools_top + 195)))
+    GLASS_LIST_LEFT=$(($(px 120) + $(px 2640)))
+    GLASS_LIST_WIDTH=$(span_px 2640 1455)
+    LEFT_SIDE_BOX_X=$(($(px 120) + $(px 6180)))
+    SAVE_BUTTON_X=$(($(px 120) + $(px 8580)))
+    # The open bar at the right edge: the middle of its width. Its tile
+    # panel stands 15 twips below the screen's middle, tile i from 1500 i
+    # in it (at 96 dpi in the full layout: y 35 + 100 i to 135 + 100 i);
+    # clicks go 450 twips down the face, above its caption.
+    BAR_MIDDLE_AT_RIGHT=$((BAR_LEFT_AT_RIGHT_EDGE + BAR_OPEN_WIDTH / 2))
+    TILE_FIRST_TOP=$(($(px -75) + $(px "$(LC_ALL=C awk -v h="$screen_height" -v t="$tiles_height" \
+        'BEGIN { print h / 2 - t / 2 + 90 }')")))
+    TILE_PITCH=$(px 1500)
+    TILE_CLICK_DOWN=$(px 450)
+}
+
+# Points in the client area, in pixels: a row's middle.
+row_middle() {
+    px $((675 + 480 * $1))
+}
 
 # The edits, and the lines of the settings file they go to.
 CAPTION_ROW=3
@@ -51,14 +76,9 @@ GLASS_ITEM=2
 GLASS_SETTING=230
 GLASS_LINE=28
 LEFT_SIDE_LINE=19
-# The open bar at the right edge, 106 px wide: the middle of its width. Tile
-# i's glyph face spans y 35 + 100 i to 135 + 100 i; clicks go 30 px down
-# the face, above its caption.
-BAR_MIDDLE_AT_RIGHT=1313
-TILE_FIRST_TOP=35
-TILE_PITCH=100
-TILE_CLICK_DOWN=30
-SETTINGS_TILE=6
+# The layout, which a low screen makes short at the bar's load.
+FULL_HEIGHT_LINE=27
+settings_window_geometry
 
 SETTINGS_WINDOW_ORIGIN=()
 
@@ -75,9 +95,9 @@ settings_window_open() {
     SETTINGS_GEOMETRY=${geometry[*]}
 }
 
-# settings_window_shown: it is mapped where it belongs, at its full size.
+# settings_window_shown: it is mapped, as wide as its design.
 settings_window_shown() {
-    settings_window_open && [ "$SETTINGS_GEOMETRY" = "${SETTINGS_CLIENT_AREA[*]}" ]
+    settings_window_open && [ "$(cut -d' ' -f3 <<<"$SETTINGS_GEOMETRY")" = "$SETTINGS_CLIENT_WIDTH" ]
 }
 
 settings_window_gone() {
@@ -86,8 +106,7 @@ settings_window_gone() {
 
 # expect_settings_window: waits for it, or says where it is instead.
 expect_settings_window() {
-    local area=("${SETTINGS_CLIENT_AREA[@]}")
-    expect "the window \"Tavrin | Configuración:\" is mapped, its client area at (${area[0]}, ${area[1]}), ${area[2]} x ${area[3]} px" \
+    expect "the window \"Tavrin | Configuración:\" is mapped, $SETTINGS_CLIENT_WIDTH px wide" \
         wait_until "$WINDOW_SECONDS" settings_window_shown && return 0
     show_program_windows
     return 1
@@ -105,10 +124,6 @@ click_in_settings() {
     click_at "${point[@]}"
 }
 
-row_middle() {
-    echo $((ROW_FIRST_MIDDLE + ROW_PITCH * $1))
-}
-
 # click_box BOX ROW: a click in the middle of a row's name or glyph box.
 click_box() {
     local -n box=$1
@@ -119,7 +134,7 @@ click_box() {
 # in the middle of the swatch over the row.
 palette_open_over() {
     local point
-    read -ra point <<<"$(in_settings $((SWATCH_FIRST_MIDDLE + SWATCH_PITCH * SWATCH)) "$(row_middle "$1")")"
+    read -ra point <<<"$(in_settings "$SWATCH_MIDDLE" "$(row_middle "$1")")"
     screenshot "$2" && pixel_is "$2" "${point[@]}" "${SWATCH_RGB[@]}"
 }
 
@@ -149,7 +164,7 @@ pick_glass_level() {
 }
 
 # expected_settings FILE: the default settings with this scenario's edits,
-# as the program writes them.
+# as the program writes them, in the layout the screen gives.
 expected_settings() {
     local lines
     mapfile -t lines < <(default_settings_lines 0)
@@ -157,6 +172,7 @@ expected_settings() {
     lines[LEFT_SIDE_LINE]=1
     lines[GLYPH_COLOUR_LINE]=$SWATCH_SETTING
     lines[GLASS_LINE]=$GLASS_SETTING
+    [ "$SETTINGS_LAYOUT" = full ] || lines[FULL_HEIGHT_LINE]=0
     write_settings_lines "$1" "${lines[@]}"
 }
 
@@ -188,7 +204,7 @@ edit_and_save() {
     click_box GLYPH_BOX "$CAPTION_ROW" || return 1
     expect "a click on row $CAPTION_ROW's glyph opens the palette over its folder" \
         wait_until "$WINDOW_SECONDS" palette_open_over "$CAPTION_ROW" "$shot" || return 1
-    click_in_settings $((SWATCH_FIRST_MIDDLE + SWATCH_PITCH * SWATCH)) "$(row_middle "$CAPTION_ROW")" || return 1
+    click_in_settings "$SWATCH_MIDDLE" "$(row_middle "$CAPTION_ROW")" || return 1
 
     pick_glass_level "$GLASS_ITEM" || return 1
     click_in_settings "$LEFT_SIDE_BOX_X" "$TOOLS_MIDDLE_Y" || return 1

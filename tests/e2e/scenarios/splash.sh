@@ -2,9 +2,7 @@
 # centred on the screen, is up before the bar's window exists; then the bar
 # comes and the card goes.
 
-# Centred in twips: the half pixel left over rounds up, to (423, 236).
-SPLASH_LEFT=$(((SCREEN_WIDTH - SPLASH_WIDTH + 1) / 2))
-SPLASH_TOP=$(((SCREEN_HEIGHT - SPLASH_HEIGHT + 1) / 2))
+# (Its place and size: program.sh.)
 # A patch of the card right of the name and above the sweeping bars: white
 # from the first frame to the last.
 SPLASH_WHITE_PATCH=(400 20 100 30)

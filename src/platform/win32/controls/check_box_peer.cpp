@@ -29,7 +29,7 @@ class CheckBoxPeer : public ChildControl {
         : ChildControl(ctx, box, parent), box_(box) {
         createStandard(L"BUTTON", buttonStyle(box));
         useClassicLook(window());
-        applyFont(ctx_.painter().controlFont(box_.font()));
+        applyFont(ctx_.painter().controlFont(box_.font(), ctx_.scale.dpi()));
         applyCaption();
         applyValue();
     }
@@ -55,7 +55,7 @@ class CheckBoxPeer : public ChildControl {
             applyCaption();
             break;
         case Prop::Font:
-            applyFont(ctx_.painter().controlFont(box_.font()));
+            applyFont(ctx_.painter().controlFont(box_.font(), ctx_.scale.dpi()));
             applyCaption();
             break;
         case Prop::Style:

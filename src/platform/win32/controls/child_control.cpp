@@ -94,7 +94,7 @@ void ChildControl::adopt(HWND window) {
 }
 
 RECT ChildControl::placement() const {
-    return pixelRect(control_);
+    return pixelRect(ctx_.scale, control_);
 }
 
 void ChildControl::place() {
@@ -148,7 +148,7 @@ bool ChildControl::raiseMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     const auto m = readMouseMessage(message, wParam, lParam);
     if (!m)
         return false;
-    const MouseArgs args = mouseArgs(*m, POINT{0, 0});
+    const MouseArgs args = mouseArgs(*m, POINT{0, 0}, ctx_.scale);
     runHandler(ctx_.desktop, [&] { raiseMouseEvent(control_, m->event, args); });
     return true;
 }

@@ -23,7 +23,7 @@ class ComboBoxPeer : public ChildControl {
     ComboBoxPeer(FormContext& ctx, ComboBox& box, HWND parent)
         : ChildControl(ctx, box, parent), box_(box) {
         createStandard(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL);
-        applyFont(ctx_.painter().controlFont(box_.font()));
+        applyFont(ctx_.painter().controlFont(box_.font(), ctx_.scale.dpi()));
         fill();
         COMBOBOXINFO info{};
         info.cbSize = sizeof info;
@@ -56,7 +56,7 @@ class ComboBoxPeer : public ChildControl {
         switch (what) {
         case Prop::Items:
         case Prop::Font:
-            applyFont(ctx_.painter().controlFont(box_.font()));
+            applyFont(ctx_.painter().controlFont(box_.font(), ctx_.scale.dpi()));
             fill();
             break;
         case Prop::Value:

@@ -41,13 +41,13 @@ class CommandButtonPeer : public ChildControl {
         DrawEdge(dc, &box, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
         const std::string caption = displayedCaption(button_.caption());
         TextPainter& painter = ctx_.painter();
-        const SIZE size = painter.measure(dc, button_.font(), caption);
+        const SIZE size = painter.measure(dc, button_.font(), ctx_.scale.dpi(), caption);
         RECT text = box;
         text.top += (box.bottom - box.top - size.cy) / 2 + (pressed ? 1 : 0);
         const Color color = (item.itemState & ODS_DISABLED)
                                 ? static_cast<Color>(GetSysColor(COLOR_GRAYTEXT))
                                 : static_cast<Color>(GetSysColor(COLOR_BTNTEXT));
-        painter.draw(dc, button_.font(), caption, text, Alignment::Center, color);
+        painter.draw(dc, button_.font(), ctx_.scale.dpi(), caption, text, Alignment::Center, color);
         if (item.itemState & ODS_FOCUS) {
             InflateRect(&box, -kFocusInset, -kFocusInset);
             DrawFocusRect(dc, &box);

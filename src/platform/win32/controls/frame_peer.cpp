@@ -16,7 +16,7 @@ const Font kCaptionFont{};
 
 FramePeer::FramePeer(FormContext& ctx, Frame& frame, HWND parent)
     : ChildControl(ctx, frame, parent), ContainerSurface(ctx, frame), frame_(frame) {
-    const RECT r = pixelRect(frame);
+    const RECT r = pixelRect(ctx.scale, frame);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
     if (frame.visible())
         style |= WS_VISIBLE;
@@ -56,8 +56,10 @@ void FramePeer::paintDecoration(HDC dc, const RECT& client) {
     if (!frame_.bordered())
         return;
     TextPainter& painter = ChildControl::ctx_.painter();
-    const SIZE text =
-        frame_.caption().empty() ? SIZE{0, 0} : painter.measure(dc, kCaptionFont, frame_.caption());
+    const int dpi = ChildControl::ctx_.scale.dpi();
+    const SIZE text = frame_.caption().empty()
+                          ? SIZE{0, 0}
+                          : painter.measure(dc, kCaptionFont, dpi, frame_.caption());
     RECT edge = client;
     edge.top += text.cy / 2;
     DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
@@ -66,7 +68,7 @@ void FramePeer::paintDecoration(HDC dc, const RECT& client) {
     RECT box{kCaptionIndent, 0, kCaptionIndent + text.cx + 2 * kCaptionPadding, text.cy};
     FillRect(dc, &box, ChildControl::ctx_.brushes().get(frame_.backColor()));
     InflateRect(&box, -kCaptionPadding, 0);
-    painter.draw(dc, kCaptionFont, frame_.caption(), box, Alignment::Left,
+    painter.draw(dc, kCaptionFont, dpi, frame_.caption(), box, Alignment::Left,
                  static_cast<Color>(GetSysColor(COLOR_WINDOWTEXT)));
 }
 

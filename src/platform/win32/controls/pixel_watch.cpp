@@ -11,9 +11,6 @@ namespace {
 struct Hook {
     HHOOK handle = nullptr;
     std::vector<PixelWatch*> watches;
-    // The hook hears of the cursor in the screen's own pixels; a program
-    // that declares no DPI awareness sees the screen scaled down.
-    SIZE physical{1, 1}, logical{1, 1};
 };
 
 Hook& hook() {
@@ -21,29 +18,18 @@ Hook& hook() {
     return state;
 }
 
-LONG scaled(LONG v, LONG to, LONG from) {
-    return static_cast<LONG>(static_cast<long long>(v) * to / from);
-}
-
+// The hook hears of the cursor in the screen's own pixels, which are the
+// program's: it is aware of each monitor's DPI, so nothing scales them.
 LRESULT CALLBACK onMouse(int code, WPARAM message, LPARAM info) {
     if (code == HC_ACTION && message == WM_MOUSEMOVE) {
-        const Hook& h = hook();
-        const POINT at = reinterpret_cast<const MSLLHOOKSTRUCT*>(info)->pt;
-        const POINT p{scaled(at.x, h.logical.cx, h.physical.cx),
-                      scaled(at.y, h.logical.cy, h.physical.cy)};
-        for (PixelWatch* watch : h.watches)
+        const POINT p = reinterpret_cast<const MSLLHOOKSTRUCT*>(info)->pt;
+        for (PixelWatch* watch : hook().watches)
             watch->cursorAt(p);
     }
     return CallNextHookEx(nullptr, code, message, info);
 }
 
 void install(Hook& h) {
-    HDC screen = GetDC(nullptr);
-    h.physical = {GetDeviceCaps(screen, DESKTOPHORZRES), GetDeviceCaps(screen, DESKTOPVERTRES)};
-    ReleaseDC(nullptr, screen);
-    h.logical = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (h.physical.cx <= 0 || h.physical.cy <= 0 || h.logical.cx <= 0 || h.logical.cy <= 0)
-        h.physical = h.logical = {1, 1};
     // Refused, the tripwires' windows still watch.
     h.handle = SetWindowsHookExW(WH_MOUSE_LL, onMouse, GetModuleHandleW(nullptr), 0);
 }

@@ -80,7 +80,7 @@ class TextBoxPeer : public ChildControl {
     // What a new edit window takes from the box.
     void dress() {
         useClassicLook(window());
-        applyFont(ctx_.painter().controlFont(box_.font()));
+        applyFont(ctx_.painter().controlFont(box_.font(), ctx_.scale.dpi()));
         applyText();
         applyLimit();
     }
@@ -91,7 +91,7 @@ class TextBoxPeer : public ChildControl {
             applyText();
             break;
         case Prop::Font:
-            applyFont(ctx_.painter().controlFont(box_.font()));
+            applyFont(ctx_.painter().controlFont(box_.font(), ctx_.scale.dpi()));
             applyText();
             break;
         case Prop::Style:

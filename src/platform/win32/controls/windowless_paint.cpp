@@ -24,7 +24,7 @@ RECT labelTextBox(const Label& label, const RECT& box) {
     return inner;
 }
 
-void paintLabel(HDC dc, const Label& label, const RECT& box, TextPainter& painter,
+void paintLabel(HDC dc, const Label& label, const RECT& box, int dpi, TextPainter& painter,
                 BrushCache& brushes) {
     if (!label.transparent())
         FillRect(dc, &box, brushes.get(label.backColor()));
@@ -38,7 +38,7 @@ void paintLabel(HDC dc, const Label& label, const RECT& box, TextPainter& painte
     const RECT text = labelTextBox(label, box);
     SavedDc saved(dc);
     IntersectClipRect(dc, text.left, text.top, text.right, text.bottom);
-    painter.draw(dc, label.font(), shown, text, label.alignment(), label.foreColor());
+    painter.draw(dc, label.font(), dpi, shown, text, label.alignment(), label.foreColor());
 }
 
 void paintShape(HDC dc, const Shape& shape, const RECT& box, BrushCache& brushes) {
@@ -50,17 +50,17 @@ void paintShape(HDC dc, const Shape& shape, const RECT& box, BrushCache& brushes
     FrameRect(dc, &box, brushes.get(border));
 }
 
-void paintWindowless(HDC dc, const Container& container, const RECT& dirty, TextPainter& painter,
-                     BrushCache& brushes) {
+void paintWindowless(HDC dc, const Container& container, const RECT& dirty, const PixelScale& scale,
+                     TextPainter& painter, BrushCache& brushes) {
     for (const Control* child : container.children()) {
         if (!child->windowless() || !child->visible())
             continue;
-        const RECT box = pixelRect(*child);
+        const RECT box = pixelRect(scale, *child);
         RECT overlap;
         if (!IntersectRect(&overlap, &box, &dirty))
             continue;
         if (child->kind() == ControlKind::Label)
-            paintLabel(dc, static_cast<const Label&>(*child), box, painter, brushes);
+            paintLabel(dc, static_cast<const Label&>(*child), box, scale.dpi(), painter, brushes);
         else
             paintShape(dc, static_cast<const Shape&>(*child), box, brushes);
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/container.h"
+#include "platform/pixel_edges.h"
 
 #include <windows.h>
 
@@ -17,10 +18,10 @@ namespace tavrin::win32 {
 class BrushCache;
 class TextPainter;
 
-void paintWindowless(HDC dc, const Container& container, const RECT& dirty, TextPainter& painter,
-                     BrushCache& brushes);
+void paintWindowless(HDC dc, const Container& container, const RECT& dirty, const PixelScale& scale,
+                     TextPainter& painter, BrushCache& brushes);
 
-void paintLabel(HDC dc, const Label& label, const RECT& box, TextPainter& painter,
+void paintLabel(HDC dc, const Label& label, const RECT& box, int dpi, TextPainter& painter,
                 BrushCache& brushes);
 void paintShape(HDC dc, const Shape& shape, const RECT& box, BrushCache& brushes);
 

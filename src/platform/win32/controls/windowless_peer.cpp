@@ -41,20 +41,21 @@ void WindowlessPeer::fitText() {
     if (!label.autoSize())
         return;
     WindowDc dc(host_);
-    SIZE size = ctx_.painter().measure(dc.get(), label.font(), displayedCaption(label.caption()));
+    SIZE size = ctx_.painter().measure(dc.get(), label.font(), ctx_.scale.dpi(),
+                                       displayedCaption(label.caption()));
     if (label.borderStyle() == 1) {
         size.cx += kBorderAllowance;
         size.cy += kBorderAllowance;
     }
     // Through the control, so that the program reads the new size.
-    label.setGeometry(label.left(), label.top(), twipsFromPixels(size.cx),
-                      twipsFromPixels(size.cy));
+    label.setGeometry(label.left(), label.top(), ctx_.scale.twips(size.cx),
+                      ctx_.scale.twips(size.cy));
 }
 
 void WindowlessPeer::repaint() {
     if (!IsRectEmpty(&shown_))
         InvalidateRect(host_, &shown_, FALSE);
-    shown_ = control_.visible() ? pixelRect(control_) : RECT{};
+    shown_ = control_.visible() ? pixelRect(ctx_.scale, control_) : RECT{};
     if (!IsRectEmpty(&shown_))
         InvalidateRect(host_, &shown_, FALSE);
 }
@@ -63,7 +64,7 @@ void WindowlessPeer::applyToolTip() {
     const std::string& tip = control_.toolTipText();
     if (tip.empty() && !hasTool_)
         return;
-    ctx_.tooltip.setForRect(host_, toolId(), pixelRect(control_), tip);
+    ctx_.tooltip.setForRect(host_, toolId(), pixelRect(ctx_.scale, control_), tip);
     hasTool_ = !tip.empty();
 }
 

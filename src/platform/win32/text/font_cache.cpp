@@ -9,8 +9,6 @@ namespace tavrin::win32 {
 
 namespace {
 
-// The screen's logical resolution and the points in an inch.
-constexpr double kPixelsPerInch = 96.0;
 constexpr double kPointsPerInch = 72.0;
 // What GetGlyphIndicesW reports for a character the font has no glyph for.
 constexpr WORD kMissingGlyph = 0xFFFF;
@@ -48,8 +46,8 @@ bool shapesToOwnGlyph(HDC dc, const std::wstring& text) {
 
 } // namespace
 
-int fontHeightFromPoints(double points) {
-    return -static_cast<int>(std::lround(points * kPixelsPerInch / kPointsPerInch));
+int fontHeightFromPoints(double points, int dpi) {
+    return -static_cast<int>(std::lround(points * dpi / kPointsPerInch));
 }
 
 FontCache::FontCache() : dc_(CreateCompatibleDC(nullptr)) {}

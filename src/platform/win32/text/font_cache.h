@@ -23,8 +23,8 @@ struct FontRequest {
     auto operator<=>(const FontRequest&) const = default;
 };
 
-// The LOGFONT height of a font of this many points on the 96-dpi screen.
-int fontHeightFromPoints(double points);
+// The LOGFONT height of a font of this many points at the DPI.
+int fontHeightFromPoints(double points, int dpi);
 
 class FontCache {
   public:

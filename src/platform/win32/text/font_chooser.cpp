@@ -21,29 +21,30 @@ constexpr int kFolderCode = '0';
 
 FontChooser::FontChooser(FontCatalog catalog) : catalog_(std::move(catalog)) {}
 
-FontRequest FontChooser::requestIn(const Font& font, const std::wstring& face, int weight) const {
+FontRequest FontChooser::requestIn(const Font& font, int dpi, const std::wstring& face,
+                                   int weight) const {
     FontRequest request;
     request.face = face;
-    request.height = fontHeightFromPoints(font.size);
+    request.height = fontHeightFromPoints(font.size, dpi);
     request.weight = weight;
     request.italic = font.italic;
     request.underline = font.underline;
     return request;
 }
 
-HFONT FontChooser::chosenFont(const Font& font) {
+HFONT FontChooser::chosenFont(const Font& font, int dpi) {
     const FaceChoice choice = catalog_.textFace(wideFromUtf8(font.name), font.weight, font.symbol);
     if (choice.face.empty() && font.symbol)
         return nullptr;
-    FontRequest request = requestIn(font, choice.face, choice.weight);
+    FontRequest request = requestIn(font, dpi, choice.face, choice.weight);
     request.symbol = font.symbol;
     return cache_.font(request);
 }
 
-HFONT FontChooser::fallbackFor(const Font& font, HFONT preferred, char32_t character) {
+HFONT FontChooser::fallbackFor(const Font& font, int dpi, HFONT preferred, char32_t character) {
     HFONT first = nullptr;
     for (const std::wstring& face : catalog_.glyphFallbacks()) {
-        HFONT candidate = cache_.font(requestIn(font, face, font.weight));
+        HFONT candidate = cache_.font(requestIn(font, dpi, face, font.weight));
         if (cache_.hasGlyph(candidate, character))
             return candidate;
         if (!first)
@@ -54,21 +55,21 @@ HFONT FontChooser::fallbackFor(const Font& font, HFONT preferred, char32_t chara
     if (first)
         return first;
     // Nothing better installed: whatever the font mapper finds for the name.
-    FontRequest request = requestIn(font, wideFromUtf8(font.name), font.weight);
+    FontRequest request = requestIn(font, dpi, wideFromUtf8(font.name), font.weight);
     request.symbol = font.symbol;
     return cache_.font(request);
 }
 
-std::pair<HFONT, char32_t> FontChooser::glyphFor(const Font& font, HFONT chosen,
+std::pair<HFONT, char32_t> FontChooser::glyphFor(const Font& font, int dpi, HFONT chosen,
                                                  char32_t character) {
     if (!font.symbol) {
         if (cache_.hasGlyph(chosen, character))
             return {chosen, character};
-        return {fallbackFor(font, chosen, character), character};
+        return {fallbackFor(font, dpi, chosen, character), character};
     }
     const int code = codes_.codeOf(character);
     if (code < 0)
-        return {fallbackFor(font, nullptr, character), character};
+        return {fallbackFor(font, dpi, nullptr, character), character};
     if (chosen) {
         const char32_t byteForm = static_cast<char32_t>(code);
         if (cache_.hasGlyph(chosen, byteForm))
@@ -78,16 +79,16 @@ std::pair<HFONT, char32_t> FontChooser::glyphFor(const Font& font, HFONT chosen,
     }
     const char32_t equivalent = unicodeFromWingdings(code);
     if (equivalent == 0)
-        return {fallbackFor(font, chosen, character), character};
-    return {fallbackFor(font, nullptr, equivalent), equivalent};
+        return {fallbackFor(font, dpi, chosen, character), character};
+    return {fallbackFor(font, dpi, nullptr, equivalent), equivalent};
 }
 
-std::vector<FontRun> FontChooser::runs(const Font& font, const std::string& utf8) {
-    HFONT chosen = chosenFont(font);
+std::vector<FontRun> FontChooser::runs(const Font& font, int dpi, const std::string& utf8) {
+    HFONT chosen = chosenFont(font, dpi);
     std::vector<FontRun> runs;
     const std::string_view text(utf8);
     for (std::size_t pos = 0; pos < text.size();) {
-        const auto [runFont, drawn] = glyphFor(font, chosen, nextCodePoint(text, pos));
+        const auto [runFont, drawn] = glyphFor(font, dpi, chosen, nextCodePoint(text, pos));
         if (runs.empty() || runs.back().font != runFont)
             runs.push_back(FontRun{runFont, {}});
         appendUtf16(runs.back().text, drawn);
@@ -98,7 +99,8 @@ std::vector<FontRun> FontChooser::runs(const Font& font, const std::string& utf8
 bool FontChooser::symbolFallsBack(const Font& font) {
     if (!font.symbol)
         return false;
-    HFONT chosen = chosenFont(font);
+    // Whether a glyph is there does not depend on the size.
+    HFONT chosen = chosenFont(font, PixelScale::kBaseDpi);
     if (!chosen)
         return true;
     auto it = symbolFallsBack_.find(chosen);
@@ -114,10 +116,10 @@ bool FontChooser::symbolFallsBack(const Font& font) {
     return fallsBack;
 }
 
-HFONT FontChooser::controlFont(const Font& font) {
+HFONT FontChooser::controlFont(const Font& font, int dpi) {
     if (!symbolFallsBack(font))
-        return chosenFont(font);
-    return fallbackFor(font, nullptr, unicodeFromWingdings(kFolderCode));
+        return chosenFont(font, dpi);
+    return fallbackFor(font, dpi, nullptr, unicodeFromWingdings(kFolderCode));
 }
 
 } // namespace tavrin::win32

@@ -111,9 +111,9 @@ struct TextPainter::Impl {
 TextPainter::TextPainter() : impl_(std::make_unique<Impl>()) {}
 TextPainter::~TextPainter() = default;
 
-void TextPainter::draw(HDC dc, const Font& font, const std::string& utf8, const RECT& box,
+void TextPainter::draw(HDC dc, const Font& font, int dpi, const std::string& utf8, const RECT& box,
                        Alignment alignment, Color color) {
-    std::vector<FontRun> runs = impl_->chooser.runs(font, utf8);
+    std::vector<FontRun> runs = impl_->chooser.runs(font, dpi, utf8);
     if (runs.empty())
         return;
     SavedDc saved(dc);
@@ -130,10 +130,10 @@ void TextPainter::draw(HDC dc, const Font& font, const std::string& utf8, const 
     drawLine(dc, layOut(dc, std::move(runs)), box, alignment);
 }
 
-SIZE TextPainter::measure(HDC dc, const Font& font, const std::string& utf8) {
-    std::vector<FontRun> runs = impl_->chooser.runs(font, utf8);
+SIZE TextPainter::measure(HDC dc, const Font& font, int dpi, const std::string& utf8) {
+    std::vector<FontRun> runs = impl_->chooser.runs(font, dpi, utf8);
     if (runs.empty() || drawnWhole(runs)) {
-        Selected selected(dc, runs.empty() ? controlFont(font) : runs.front().font);
+        Selected selected(dc, runs.empty() ? controlFont(font, dpi) : runs.front().font);
         const std::wstring text = runs.empty() ? std::wstring() : runs.front().text;
         RECT r{0, 0, 0, 0};
         DrawTextW(dc, text.data(), static_cast<int>(text.size()), &r, DT_NOPREFIX | DT_CALCRECT);
@@ -143,8 +143,8 @@ SIZE TextPainter::measure(HDC dc, const Font& font, const std::string& utf8) {
     return SIZE{line.width, line.ascent + line.descent};
 }
 
-HFONT TextPainter::controlFont(const Font& font) {
-    return impl_->chooser.controlFont(font);
+HFONT TextPainter::controlFont(const Font& font, int dpi) {
+    return impl_->chooser.controlFont(font, dpi);
 }
 
 std::wstring TextPainter::controlText(const Font& font, const std::string& utf8) {

@@ -3,7 +3,8 @@
 // a Wingdings character becomes its Unicode equivalent in an installed
 // symbol font, Calibri becomes Carlito, Segoe UI the closest installed
 // sans. Text the program stores and shows in its editors never changes;
-// only what reaches the screen does.
+// only what reaches the screen does. Fonts are made for the DPI of the
+// window the text shows in.
 #pragma once
 
 #include "platform/types.h"
@@ -25,14 +26,14 @@ class TextPainter {
     // Draws text as it stands (no "&" processing: callers pass the
     // displayed caption) inside box, top-aligned, horizontally aligned as
     // asked, clipped to box, on a transparent background.
-    void draw(HDC dc, const Font& font, const std::string& utf8, const RECT& box,
+    void draw(HDC dc, const Font& font, int dpi, const std::string& utf8, const RECT& box,
               Alignment alignment, Color color);
     // Width and height in pixels that draw() would cover.
-    SIZE measure(HDC dc, const Font& font, const std::string& utf8);
+    SIZE measure(HDC dc, const Font& font, int dpi, const std::string& utf8);
 
     // The font a real control (edit, combo box, button) should use for
     // text of this font; owned by the painter, valid while it lives.
-    HFONT controlFont(const Font& font);
+    HFONT controlFont(const Font& font, int dpi);
     // What a real control should hold to show the program's text in that
     // font, and back: identity except for a symbol font whose glyphs are
     // drawn from a fallback font.
