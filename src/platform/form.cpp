@@ -125,8 +125,11 @@ void Form::show() {
 void Form::centre() {
     if (!centred_)
         return;
-    const Twips left = (ws_.screenWidth() - width_) / 2;
-    const Twips top = (ws_.screenHeight() - height_) / 2;
+    // Centred as it stands on the screen, its real frame included.
+    const OuterSize outer =
+        (peer_ ? peer_->outerSize() : std::nullopt).value_or(OuterSize{width_, height_});
+    const Twips left = (ws_.screenWidth() - outer.width) / 2;
+    const Twips top = (ws_.screenHeight() - outer.height) / 2;
     move(std::max<Twips>(left, 0), std::max<Twips>(top, 0), width_, height_);
 }
 

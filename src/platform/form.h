@@ -8,15 +8,26 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tavrin {
 
 class WindowSystem;
 
+// A window's outer size in twips.
+struct OuterSize {
+    Twips width = 0;
+    Twips height = 0;
+};
+
 class FormPeer : public Peer {
   public:
     virtual WindowHandle handle() const = 0;
+    // The outer size the window really has, frame included, where the
+    // desktop's frame differs from the design's; nothing where it is the
+    // form's own.
+    virtual std::optional<OuterSize> outerSize() const { return std::nullopt; }
 };
 
 enum class FormBorder { None, FixedSingle };

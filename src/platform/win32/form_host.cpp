@@ -209,6 +209,14 @@ bool FormHost::focus(Control* control) {
     return true;
 }
 
+std::optional<OuterSize> FormHost::outerSize() const {
+    RECT r;
+    if (form_.border() == FormBorder::None || !GetWindowRect(window_.get(), &r))
+        return std::nullopt;
+    return OuterSize{context_.scale.twips(r.right - r.left),
+                     context_.scale.twips(r.bottom - r.top)};
+}
+
 bool FormHost::activate(WPARAM state) {
     if (form_.border() == FormBorder::None) {
         // A form that never takes the focus can still be handed it when the

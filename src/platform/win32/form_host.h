@@ -12,6 +12,7 @@
 #include "platform/form.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tavrin::win32 {
@@ -27,6 +28,8 @@ class FormHost : private ContainerSurface, private MessageTarget {
 
     HWND window() const { return window_.get(); }
     Form& form() const { return form_; }
+    // A bordered window's outer size with this desktop's frame.
+    std::optional<OuterSize> outerSize() const;
     void changed(Prop what);
     // The control whose window (or part of it) this is, if any.
     Control* controlOwning(HWND window) const;

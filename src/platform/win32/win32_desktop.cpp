@@ -25,6 +25,7 @@ class FormWindow : public FormPeer {
 
     void changed(Prop what) override { host_->changed(what); }
     WindowHandle handle() const override { return reinterpret_cast<WindowHandle>(host_->window()); }
+    std::optional<OuterSize> outerSize() const override { return host_->outerSize(); }
 
   private:
     Win32Desktop& desktop_;
