@@ -28,9 +28,8 @@ program_geometry() {
     BAR_LEFT_AT_LEFT_EDGE=$(px -45)
     BAR_OPEN_WIDTH=$((SCREEN_WIDTH - BAR_LEFT_AT_RIGHT_EDGE))
     BAR_OPEN_WIDTH_AT_LEFT=$(span_px -45 1590)
-    # The clock panel, 7470 x 2100 twips, beside a bar at the right edge: 750
-    # twips from the screen's left and 720 above its bottom.
-    CLOCK_PANEL_LEFT_BESIDE_RIGHT_BAR=$(px 750)
+    # The clock panel, 7470 x 2100 twips: 750 twips from the screen's left
+    # beside a bar at the right edge, 720 above its bottom.
     CLOCK_PANEL_WIDTH=$(span_px 750 7470)
     CLOCK_PANEL_TOP=$(px "$(twips_sum "$height" -2820)")
     CLOCK_PANEL_HEIGHT=$(span_px "$(twips_sum "$height" -2820)" 2100)
