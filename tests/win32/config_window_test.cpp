@@ -10,6 +10,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/pixels.h"
 
+#include "canvas.h"
 #include "conformance/desktop_driver.h"
 #include "tooltip.h"
 #include "user_window.h"
@@ -21,7 +22,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 namespace tavrin::win32 {
 namespace {
@@ -40,22 +40,20 @@ POINT clearOf(HWND control) {
     return onScreen(control, POINT{client.right - 3, client.bottom - 3});
 }
 
-// The colours the screen shows over a window's client area.
-std::vector<COLORREF> shownOver(HWND window) {
+// How many pixels the screen shows in a red over a window's client area.
+int redPixelsOver(HWND window) {
     RECT client;
     GetClientRect(window, &client);
     const POINT origin = onScreen(window, POINT{0, 0});
-    const WindowDc screen(nullptr);
-    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
-    const Selected selected(memory.get(), bitmap.get());
-    BitBlt(memory.get(), 0, 0, client.right, client.bottom, screen.get(), origin.x, origin.y,
-           SRCCOPY);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < client.bottom; ++y)
-        for (int x = 0; x < client.right; ++x)
-            pixels.push_back(GetPixel(memory.get(), x, y));
-    return pixels;
+    Canvas shown(client.right, client.bottom, rgb(0, 0, 0));
+    shown.copyScreen(origin.x, origin.y);
+    int red = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const Color c = shown.at(x, y);
+            red += redOf(c) > 2 * std::max(greenOf(c), blueOf(c)) + 20;
+        }
+    return red;
 }
 
 class ConfigWindow : public ::testing::Test {
@@ -144,13 +142,9 @@ TEST_F(ConfigWindow, TheScreenShowsTheColoursOfItsBoxesAndThePalette) {
     // The swatch colours the glyph: the folder shows in that colour, drawn
     // from a fallback font where the symbol font has no folder (Wine).
     driver->click(form->lblColor[11]);
-    auto redPixels = [&] {
-        const std::vector<COLORREF> pixels = shownOver(windowOf(form->lblFolder[0]));
-        return std::count_if(pixels.begin(), pixels.end(), [](COLORREF c) {
-            return GetRValue(c) > 2 * std::max(GetGValue(c), GetBValue(c)) + 20;
-        });
-    };
-    EXPECT_TRUE(driver->runUntil([&] { return redPixels() >= 20; })) << redPixels();
+    HWND glyph = windowOf(form->lblFolder[0]);
+    EXPECT_TRUE(driver->runUntil([&] { return redPixelsOver(glyph) >= 20; }))
+        << redPixelsOver(glyph);
 }
 
 TEST_F(ConfigWindow, ShowingItAgainBringsItBackInFrontAndTheCloseBoxTakesItsWindow) {

@@ -2,13 +2,12 @@
 // the user's at its pixel, out of the taskbar and Alt+Tab, that takes
 // neither the focus nor the foreground; hidden by the time the program
 // hears of the touch, so that the click right after reaches the window
-// beneath; destroyed with its form; and through its low-level mouse hook,
-// told of the cursor also where another topmost window covers its pixel.
+// beneath; destroyed with its form. (Told of the cursor through another
+// topmost window over its pixel: the click_through scenario's taskbar.)
 #include "conformance/desktop_driver.h"
 #include "conformance/wire_form.h"
 #include "platform/form_slot.h"
 #include "platform/win32/controls/tripwire_peer.h"
-#include "platform/win32/handles.h"
 
 #include "user_window.h"
 
@@ -65,37 +64,6 @@ TEST(Tripwire, OnTopAtItsPixelNeverActiveAndOutOfTheWayOfTheNextClick) {
 
     slot.unload();
     EXPECT_TRUE(driver->runUntil([&] { return !IsWindow(w); })) << "gone with its form";
-}
-
-// A static control lets the mouse through; this one takes it.
-LRESULT CALLBACK takesTheMouse(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-    return message == WM_NCHITTEST ? HTCLIENT : DefWindowProcW(w, message, wParam, lParam);
-}
-
-TEST(Tripwire, SeesTheCursorComeThroughAnotherTopmostWindowLaidOverItsPixel) {
-    const auto driver = conformance::makeDriver();
-    FormSlot<conformance::WireForm> slot;
-    Tripwire& wire = slot.get(driver->ws()).wire;
-    driver->moveCursor(700, 650);
-    wire.setPixel(Point{400, 350});
-    wire.setArmed(true);
-    // The taskbar after a click on it: topmost, in front of the wire.
-    const UniqueWindow cover(CreateWindowExW(
-        WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"STATIC", L"", WS_POPUP | WS_VISIBLE,
-        350, 300, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
-    SetWindowLongPtrW(cover.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&takesTheMouse));
-    SetWindowPos(cover.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ASSERT_TRUE(driver->runUntil([&] { return WindowFromPoint(POINT{400, 350}) == cover.get(); }));
-
-    // The hand's move, through the input queue and its hooks: a pixel's
-    // start in the absolute scale of 65536 to the screen's width, rounded up.
-    INPUT move = {};
-    move.type = INPUT_MOUSE;
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    move.mi.dx = (400 * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN);
-    move.mi.dy = (350 * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN);
-    ASSERT_EQ(SendInput(1, &move, sizeof(INPUT)), 1u);
-    EXPECT_TRUE(driver->runUntil([&] { return !wire.armed(); }));
 }
 
 } // namespace

@@ -81,11 +81,7 @@ class Win32Driver : public DesktopDriver {
     }
     void runFor(int milliseconds) override {
         const long long end = now() + milliseconds;
-        for (long long left = milliseconds; left > 0; left = end - now()) {
-            pump();
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
-        }
-        pump();
+        runUntil([&] { return now() >= end; }, milliseconds + 1);
     }
     bool runUntil(const std::function<bool()>& done, int deadlineMs) override {
         constexpr DWORD kPollMs = 5;

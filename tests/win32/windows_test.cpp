@@ -1,13 +1,12 @@
 // What only real windows show: the bar's and the clock panel's window
 // styles, the bar not taking the focus, the mouse reaching the topmost
-// label, the end of the program, and controls that meet in twips meeting
-// in pixels.
+// label and the end of the program. (Each edge of a window rounded to its
+// own pixel, so that what meets in twips meets in pixels: dpi_test.cpp.)
 #include "app/program.h"
 #include "bar/frm_side.h"
 #include "clock/frm_date.h"
 #include "platform/form_slot.h"
 #include "platform/label.h"
-#include "platform/text_box.h"
 #include "platform/timer.h"
 
 #include "conformance/desktop_driver.h"
@@ -18,7 +17,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -56,13 +54,6 @@ class TestForm : public Form {
         label.onDblClick = [this, name] { events.push_back(name + " dblclick"); };
     }
 };
-
-// A window's left, top, width and height in screen pixels.
-std::array<LONG, 4> boundsOf(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 TEST(Windows, TheBarAndItsClockPanelStandTopmostWithoutTakingTheFocus) {
     const auto driver = conformance::makeDriver();
@@ -148,34 +139,6 @@ TEST(Windows, MouseReachesTheTopmostLabelClicksOnlyWhereReleasedAndTheEndSilence
     // A timer message still in the queue reaches no handler.
     SendMessageW(w, WM_TIMER, 1, 0);
     EXPECT_EQ(ticks, ended);
-}
-
-// A bordered form with two boxes that meet in twips: 7 + 1507 twips end at
-// pixel 100.9, where the next one starts.
-class BorderedForm : public Form {
-  public:
-    explicit BorderedForm(WindowSystem& ws) : Form(ws) {
-        setStyle(FormBorder::FixedSingle, true, true);
-        move(0, 0, 10200, 3000);
-        add(left);
-        add(right);
-        left.setGeometry(7, 0, 1507, 390);
-        right.setGeometry(7 + 1507, 0, 1500, 390);
-    }
-    TextBox left, right;
-};
-
-// (A centred form's place and the settings window's client area at every
-// scale: dpi_test.cpp.)
-TEST(Geometry, ControlsThatMeetInTwipsMeetInPixels) {
-    const auto driver = conformance::makeDriver();
-    FormSlot<BorderedForm> slot;
-    BorderedForm& form = slot.get(driver->ws());
-    form.show();
-    HWND window = windowOf(form);
-    ASSERT_TRUE(driver->runUntil([&] { return IsWindowVisible(window) != FALSE; }));
-    const auto left = boundsOf(windowOf(form.left)), right = boundsOf(windowOf(form.right));
-    EXPECT_EQ(left[0] + left[2], right[0]);
 }
 
 } // namespace

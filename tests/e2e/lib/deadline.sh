@@ -17,15 +17,3 @@ wait_until() {
         sleep "$POLL_INTERVAL"
     done
 }
-
-# holds_for POLLS COMMAND...: COMMAND succeeds at each of POLLS polls, one
-# POLL_INTERVAL apart; fails at the first poll where it does not.
-holds_for() {
-    local polls=$1
-    shift
-    local i
-    for ((i = 0; i < polls; i++)); do
-        "$@" || return 1
-        sleep "$POLL_INTERVAL"
-    done
-}

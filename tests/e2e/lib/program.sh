@@ -28,9 +28,8 @@ program_geometry() {
     BAR_LEFT_AT_LEFT_EDGE=$(px -45)
     BAR_OPEN_WIDTH=$((SCREEN_WIDTH - BAR_LEFT_AT_RIGHT_EDGE))
     BAR_OPEN_WIDTH_AT_LEFT=$(span_px -45 1590)
-    # The clock panel, 7470 x 2100 twips, beside a bar at the right edge: 750
-    # twips from the screen's left and 720 above its bottom.
-    CLOCK_PANEL_LEFT_BESIDE_RIGHT_BAR=$(px 750)
+    # The clock panel, 7470 x 2100 twips: 750 twips from the screen's left
+    # beside a bar at the right edge, 720 above its bottom.
     CLOCK_PANEL_WIDTH=$(span_px 750 7470)
     CLOCK_PANEL_TOP=$(px "$(twips_sum "$height" -2820)")
     CLOCK_PANEL_HEIGHT=$(span_px "$(twips_sum "$height" -2820)" 2100)
@@ -82,12 +81,7 @@ bar_open_at() {
 # bar_collapsed_at [--all] LEFT: the bar stands collapsed with its left at
 # LEFT; with --all its X window may be unmapped, as it is off the screen.
 bar_collapsed_at() {
-    local which=()
-    if [ "$1" = --all ]; then
-        which=(--all)
-        shift
-    fi
-    window_at "${which[@]}" "$1" "$BAR_TOP" "$BAR_COLLAPSED_WIDTH" "$BAR_HEIGHT"
+    window_at "$@" "$BAR_TOP" "$BAR_COLLAPSED_WIDTH" "$BAR_HEIGHT"
 }
 
 # The bar is mapped, open or not, and the splash is gone.
@@ -98,10 +92,10 @@ bar_shown_without_splash() {
         ! grep -qx -- "-*[0-9]* -*[0-9]* $SPLASH_WIDTH $SPLASH_HEIGHT" <<<"$windows"
 }
 
-# resting_on_right_corners WIDTH HEIGHT: the bar's tripwires lie on the
-# right edge's corner pixels of a WIDTH x HEIGHT screen.
-resting_on_right_corners() {
-    window_at $(($1 - 1)) 0 1 1 && window_at $(($1 - 1)) $(($2 - 1)) 1 1
+# resting_on_corners COLUMN HEIGHT: the bar's tripwires lie on the corner
+# pixels of the screen's column COLUMN, top and bottom of HEIGHT rows.
+resting_on_corners() {
+    window_at "$1" 0 1 1 && window_at "$1" $(($2 - 1)) 1 1
 }
 
 # wait_for_collapsed_bar [--all] LEFT: waits for the bar at LEFT, or says

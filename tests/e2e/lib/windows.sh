@@ -34,14 +34,7 @@ window_geometry() {
 # window_at [--all] LEFT TOP WIDTH HEIGHT: one of the program's mapped
 # windows (with --all: of its X windows) stands there.
 window_at() {
-    local which=()
-    if [ "$1" = --all ]; then
-        which=(--all)
-        shift
-    fi
-    local windows
-    windows=$(program_windows "${which[@]}")
-    grep -qx -- "$1 $2 $3 $4" <<<"$windows"
+    grep -qx -- "${*: -4}" <<<"$(program_windows "${@:1:$#-4}")"
 }
 
 # Prints the program's windows, for the log of a failed check.

@@ -53,7 +53,7 @@ click_through_steps() {
     program_start "$LOGS/click_through.log"
     wait_for_collapsed_bar "$BAR_COLUMN_X" || return 1
     expect "the bar rests on its tripwires" \
-        wait_until "$PROGRAM_START_SECONDS" resting_on_right_corners "$SCREEN_WIDTH" "$SCREEN_HEIGHT" ||
+        wait_until "$PROGRAM_START_SECONDS" resting_on_corners $((SCREEN_WIDTH - 1)) "$SCREEN_HEIGHT" ||
         { show_program_windows; return 1; }
 
     double_click_at "$BAR_COLUMN_X" $((X_PROGRAM_BENEATH[1] + 100)) || return 1

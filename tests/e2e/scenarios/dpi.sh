@@ -25,19 +25,14 @@ HEADER_TEXT_WIDTH=600
 # A word at 14.25 pt inks some dozens of pixels at 96 dpi.
 HEADER_INK_PIXELS=40
 
-# ink_in FILE LEFT TOP WIDTH HEIGHT: the rectangle's pixels of another colour
-# than the window's background.
-ink_in() {
-    echo $(($4 * $5 - $(colour_count "$@" "${SETTINGS_BACK_COLOUR[@]}")))
-}
-
-# header_label_inked FILE LEFT_TWIPS: the screenshot shows text in the
-# left part of the header label at LEFT_TWIPS, at the current scale.
+# header_label_inked FILE LEFT_TWIPS: the screenshot shows text, pixels of
+# another colour than the window's background, in the left part of the
+# header label at LEFT_TWIPS, at the current scale.
 header_label_inked() {
-    local point ink
+    local point ink width height
     read -ra point <<<"$(in_settings "$(px "$2")" "$(px "$HEADER_LABEL_TOP")")"
-    ink=$(ink_in "$1" "${point[@]}" "$(span_px "$2" "$HEADER_TEXT_WIDTH")" \
-        "$(span_px "$HEADER_LABEL_TOP" "$HEADER_LABEL_HEIGHT")")
+    width=$(span_px "$2" "$HEADER_TEXT_WIDTH") height=$(span_px "$HEADER_LABEL_TOP" "$HEADER_LABEL_HEIGHT")
+    ink=$((width * height - $(colour_count "$1" "${point[@]}" "$width" "$height" "${SETTINGS_BACK_COLOUR[@]}")))
     echo "  $ink pixels of text"
     [ "$ink" -ge "$HEADER_INK_PIXELS" ]
 }

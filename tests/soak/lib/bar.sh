@@ -56,9 +56,7 @@ bar_open_now() {
 
 # The bar rests: its tripwires, 1 x 1 windows, lie mapped on the corners.
 bar_resting_now() {
-    local x
-    x=$(edge_column)
-    window_at "$x" 0 1 1 && window_at "$x" $((SCREEN[1] - 1)) 1 1
+    resting_on_corners "$(edge_column)" "${SCREEN[1]}"
 }
 
 # dwell top|bottom: the cursor resting on the hot corner of the resting

@@ -31,13 +31,10 @@ steps_text() {
     printf '%s; ' "${CYCLE_STEPS[@]}" | sed 's/; $//'
 }
 
-# check DESCRIPTION COMMAND...: COMMAND must succeed, else the soak ends.
-# What it prints goes to the log.
+# check DESCRIPTION COMMAND...: the end-to-end harness's expect, whose
+# lines go to the log; a failure ends the soak, its line the report's.
 check() {
-    local description=$1 started=$EPOCHREALTIME
-    shift
-    "$@" >>"$SOAK_LOG" || soak_fail "$description (gave up after $(elapsed_since "$started") s)"
-    echo "    ok ($(elapsed_since "$started") s): $description" >>"$SOAK_LOG"
+    expect "$@" >>"$SOAK_LOG" 2>&1 || soak_fail "$(tail -n 1 "$SOAK_LOG" | sed 's/^ *//')"
 }
 
 # soak_fail MESSAGE: reports the failure with what the soak was doing and
