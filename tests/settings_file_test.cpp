@@ -5,7 +5,6 @@
 // tests/fuzz/fuzz_actions.cpp.)
 #include "bar_fixture.h"
 
-#include "app/settings_location.h"
 #include "platform/codepage.h"
 
 namespace tavrin::testing {
@@ -115,13 +114,6 @@ TEST_F(BarTest, AnExistingPerUserCopyInTheVirtualStoreIsReadInsteadOfTheFile) {
     // Without the copy the file itself is read again.
     desk.files().remove(perUserFile());
     EXPECT_EQ(loadBar().Labels[0].caption(), "Real");
-
-    // The copy lies in the user's VirtualStore; without a local application
-    // data folder there is none.
-    EXPECT_EQ(perUserSettingsPath(desk),
-              "C:\\Users\\invitado\\AppData\\Local\\VirtualStore\\Program Files\\Norvane.txt");
-    desk.setLocalAppDataUnknown(true);
-    EXPECT_EQ(perUserSettingsPath(desk), std::nullopt);
 }
 
 TEST_F(BarTest, ASaveNoPlaceTakesLeavesEveryFileAndSaysSo) {
