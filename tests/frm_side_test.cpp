@@ -104,23 +104,6 @@ TEST_F(BarTest, TheLineBufferHoldsTheFirstThirtyLinesReadSinceTheBarWasMade) {
     EXPECT_EQ(fresh.List1.listCount(), 30);
 }
 
-TEST_F(BarTest, ABadOrMissingOpacityLineKeepsTheDefaultOpacity) {
-    std::vector<std::string> lines = defaultLines();
-    lines[20] = "&";
-    lines[28] = "200";
-    lines.resize(29); // no line 29
-    writeLines(lines);
-    frmSide& bar = loadBar();
-    EXPECT_EQ(settings().GlassAlpha, 240);
-    EXPECT_EQ(settings().ShortcutColor[6].number(), kWhite);  // the default stands
-    EXPECT_EQ(settings().ShortcutGlyph[0].text(), "&");       // no doubling on this path
-    EXPECT_EQ(bar.Labels[0].foreColor(), rgb(180, 180, 180)); // the set-up ran
-
-    writeDefaultsWith({{28, "40000"}}); // beyond 16 bits
-    loadBar();
-    EXPECT_EQ(settings().GlassAlpha, 240);
-}
-
 TEST_F(BarTest, AColourThatIsNotANumberStopsTheSetUpAtItsTile) {
     writeDefaultsWith({{12, "78"}, {13, "255"}, {14, "rojo"}});
     frmSide& bar = loadBar();
@@ -137,7 +120,7 @@ TEST_F(BarTest, AColourThatIsNotANumberStopsTheSetUpAtItsTile) {
     EXPECT_EQ(bar.lblButton[3].caption(), "J");
 }
 
-TEST_F(BarTest, HandEditedValuesNeverStopTheBar) {
+TEST_F(BarTest, HandEditedOrMissingValuesNeverStopTheBar) {
     writeDefaultsWith({{18, "500"},  // caption grey limited to white
                        {19, "izq"},  // not a number: the right edge
                        {27, "alto"}, // not a number: the full bar
@@ -148,10 +131,26 @@ TEST_F(BarTest, HandEditedValuesNeverStopTheBar) {
     EXPECT_EQ(bar.frmeBar.height(), 10500);
     EXPECT_EQ(bar.lblButton[0].foreColor(), kWhite);
 
-    writeDefaultsWith({{18, "20"}, {13, "16777216"}}); // caption grey limited to black
+    writeDefaultsWith({{18, "20"},       // caption grey limited to black
+                       {13, "16777216"}, // not a colour
+                       {28, "40000"}});  // beyond 16 bits: the default opacity
     frmSide& again = loadBar();
     EXPECT_EQ(again.Labels[0].foreColor(), rgb(0, 0, 0));
     EXPECT_EQ(again.lblButton[1].foreColor(), kWhite);
+    EXPECT_EQ(settings().GlassAlpha, 240);
+
+    // Without the opacity line the default stands, and so do the lines
+    // after it.
+    std::vector<std::string> lines = defaultLines();
+    lines[20] = "&";
+    lines[28] = "200";
+    lines.resize(29);
+    writeLines(lines);
+    frmSide& shorter = loadBar();
+    EXPECT_EQ(settings().GlassAlpha, 240);
+    EXPECT_EQ(settings().ShortcutColor[6].number(), kWhite);
+    EXPECT_EQ(settings().ShortcutGlyph[0].text(), "&");           // no doubling on this path
+    EXPECT_EQ(shorter.Labels[0].foreColor(), rgb(180, 180, 180)); // the set-up ran
 }
 
 // Screen by screen, in one program: a screen lower than 10500 twips marks

@@ -142,16 +142,6 @@ TEST_F(BarTest, ASaveNoPlaceTakesLeavesEveryFileAndSaysSo) {
     program.module1.eSave();
     EXPECT_EQ(desk.messageBoxes().size(), 2u);
     EXPECT_EQ(fileBytes(), withName("Real"));
-
-    // A protected Program Files and a local application data folder in
-    // which no folder may be made.
-    desk.setLocalAppDataUnknown(false);
-    desk.files().remove(*desk.localAppDataFolder() + "\\VirtualStore");
-    desk.setLocalAppDataWriteProtected(true);
-    program.module1.eSave();
-    EXPECT_EQ(desk.messageBoxes().size(), 3u);
-    EXPECT_EQ(fileBytes(), withName("Real"));
-    EXPECT_FALSE(desk.files().exists(*desk.localAppDataFolder() + "\\VirtualStore"));
 }
 
 } // namespace
