@@ -41,9 +41,6 @@ TEST_F(PanelTest, TheTimeRefreshesEverySecondAndTheWeekdayAndDateComeFromTheLong
     }
     // The weekday fits its text.
     EXPECT_EQ(panel.Label2.width(), desk.measureText(panel.Label2.font(), "2026-12-07").width);
-
-    program.unload<frmDate>();
-    EXPECT_EQ(desk.runningTimers(), 0) << "the refresh goes with the panel";
 }
 
 TEST_F(PanelTest, ThePanelStandsOppositeTheBarInItsColours) {
