@@ -51,7 +51,6 @@ TEST_F(EdgeTest, RestingHalfASecondOnACornerOpensTheBarWithItsPanel) {
     EXPECT_TRUE(open());
     EXPECT_EQ(b.HScroll1.value(), 241) << "24 steps of 10 from 1";
     EXPECT_EQ(b.left(), 20490 - 1590);
-    EXPECT_FALSE(b.tmrOpen.running());
     ASSERT_NE(panel(), nullptr);
     EXPECT_TRUE(desk.windowOf(*panel())->visible);
     EXPECT_EQ(desk.windowAt({1260, 300}), b.hWnd());
