@@ -55,11 +55,6 @@ TEST_F(BarTest, AFailedWriteLeavesTheOldFileAndSaysSoOnce) {
     EXPECT_EQ(desk.files().list("C:\\Program Files"), std::vector<std::string>{"Norvane.txt"});
     // Only a refused file goes to the per-user copy: not even its folders are made.
     EXPECT_FALSE(desk.files().isFolder("C:\\Users\\invitado\\AppData\\Local\\VirtualStore"));
-
-    desk.failWritesAfter(std::nullopt);
-    program.module1.eSave();
-    EXPECT_EQ(desk.messageBoxes().size(), 1u);
-    EXPECT_EQ(fileBytes(), desk.ansiFromUtf8(settingsFileText(settings())));
 }
 
 std::string withName(const std::string& name) {
