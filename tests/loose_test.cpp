@@ -82,15 +82,10 @@ TEST(NumberText, PlainDecimalThatReadsBackAndLooseValuesConvertThroughIt) {
     EXPECT_EQ(Loose().number(), 0.0);
     EXPECT_EQ(Loose(12.5).text(), "12.5");
     EXPECT_EQ(Loose(" 12 ").number(), 12.0);
-    EXPECT_EQ(Loose("abc").text(), "abc");
     EXPECT_THROW(Loose("12abc").number(), ConversionError);
     EXPECT_EQ(Loose("12abc").numberOr(-1), -1.0);
     EXPECT_EQ(Loose("1e400").numberOr(-1), -1.0);
-    EXPECT_EQ(Loose("7").numberOr(-1), 7.0);
     EXPECT_EQ(Loose().numberOr(-1), 0.0);
-    EXPECT_EQ(Loose("2.5").toInt16(), 2);
-    EXPECT_THROW(Loose(70000).toInt16(), ConversionError);
-    EXPECT_EQ(Loose(70000).toInt32(), 70000);
 }
 
 } // namespace

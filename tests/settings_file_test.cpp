@@ -5,7 +5,6 @@
 // tests/fuzz/fuzz_actions.cpp.)
 #include "bar_fixture.h"
 
-#include "app/settings_location.h"
 #include "platform/codepage.h"
 
 namespace tavrin::testing {
@@ -56,11 +55,6 @@ TEST_F(BarTest, AFailedWriteLeavesTheOldFileAndSaysSoOnce) {
     EXPECT_EQ(desk.files().list("C:\\Program Files"), std::vector<std::string>{"Norvane.txt"});
     // Only a refused file goes to the per-user copy: not even its folders are made.
     EXPECT_FALSE(desk.files().isFolder("C:\\Users\\invitado\\AppData\\Local\\VirtualStore"));
-
-    desk.failWritesAfter(std::nullopt);
-    program.module1.eSave();
-    EXPECT_EQ(desk.messageBoxes().size(), 1u);
-    EXPECT_EQ(fileBytes(), desk.ansiFromUtf8(settingsFileText(settings())));
 }
 
 std::string withName(const std::string& name) {
@@ -69,7 +63,7 @@ std::string withName(const std::string& name) {
     return crlfJoined(lines);
 }
 
-TEST_F(BarTest, AProtectedProgramFilesSendsTheSaveToAPerUserCopyWhichThenTakesEverySave) {
+TEST_F(BarTest, AProtectedProgramFilesSendsTheSaveToAPerUserCopyWhichThenTakesItsPlace) {
     writeFileBytes(withName("Real"));
     loadBar();
     EXPECT_EQ(settings().ShortcutName[0].text(), "Real");
@@ -99,29 +93,12 @@ TEST_F(BarTest, AProtectedProgramFilesSendsTheSaveToAPerUserCopyWhichThenTakesEv
     EXPECT_EQ(desk.files().read(perUserFile()), withName("Otra"));
     EXPECT_EQ(fileBytes(), withName("Nuevo"));
     EXPECT_TRUE(desk.messageBoxes().empty());
-}
 
-TEST_F(BarTest, AnExistingPerUserCopyInTheVirtualStoreIsReadInsteadOfTheFile) {
-    writeFileBytes(withName("Real"));
-    desk.files().put(perUserFile(), withName("Copia"));
-    frmSide& bar = loadBar();
-    EXPECT_EQ(bar.Labels[0].caption(), "Copia");
-
-    // An empty copy is still the copy.
+    // An empty copy is still the copy; without one the file itself is read.
     desk.files().put(perUserFile(), "");
-    frmSide& again = loadBar();
-    EXPECT_EQ(again.Labels[0].caption(), "");
-
-    // Without the copy the file itself is read again.
+    EXPECT_EQ(loadBar().Labels[0].caption(), "");
     desk.files().remove(perUserFile());
-    EXPECT_EQ(loadBar().Labels[0].caption(), "Real");
-
-    // The copy lies in the user's VirtualStore; without a local application
-    // data folder there is none.
-    EXPECT_EQ(perUserSettingsPath(desk),
-              "C:\\Users\\invitado\\AppData\\Local\\VirtualStore\\Program Files\\Norvane.txt");
-    desk.setLocalAppDataUnknown(true);
-    EXPECT_EQ(perUserSettingsPath(desk), std::nullopt);
+    EXPECT_EQ(loadBar().Labels[0].caption(), "Nuevo");
 }
 
 TEST_F(BarTest, ASaveNoPlaceTakesLeavesEveryFileAndSaysSo) {
@@ -150,16 +127,6 @@ TEST_F(BarTest, ASaveNoPlaceTakesLeavesEveryFileAndSaysSo) {
     program.module1.eSave();
     EXPECT_EQ(desk.messageBoxes().size(), 2u);
     EXPECT_EQ(fileBytes(), withName("Real"));
-
-    // A protected Program Files and a local application data folder in
-    // which no folder may be made.
-    desk.setLocalAppDataUnknown(false);
-    desk.files().remove(*desk.localAppDataFolder() + "\\VirtualStore");
-    desk.setLocalAppDataWriteProtected(true);
-    program.module1.eSave();
-    EXPECT_EQ(desk.messageBoxes().size(), 3u);
-    EXPECT_EQ(fileBytes(), withName("Real"));
-    EXPECT_FALSE(desk.files().exists(*desk.localAppDataFolder() + "\\VirtualStore"));
 }
 
 } // namespace
