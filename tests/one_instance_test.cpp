@@ -36,5 +36,24 @@ TEST_F(BarTest, ALaterStartShowsNothingAndTheRunningProgramShowsItsSettings) {
     EXPECT_EQ(desk.windowOf(*program.loaded<frmConfig>())->activations, activations + 1);
 }
 
+// The installer's "Tavrin.exe /quit": the running program ends at once,
+// even while its splash stands, and what it was editing is not saved.
+TEST_F(BarTest, AQuitRequestEndsTheRunningProgramAndNothingElse) {
+    Program nobody(desk);
+    EXPECT_TRUE(nobody.endRunning()) << "none runs";
+    EXPECT_EQ(desk.liveWindows(), 0);
+
+    writeDefaultsWith({{0, "Casa"}});
+    const std::string saved = fileBytes();
+    ASSERT_TRUE(program.start());
+    Program quitter(desk);
+    EXPECT_TRUE(quitter.endRunning());
+    EXPECT_TRUE(desk.ended()) << "during the splash";
+
+    desk.advance(2000);
+    EXPECT_EQ(fileBytes(), saved);
+    EXPECT_EQ(program.loaded<frmConfig>(), nullptr);
+}
+
 } // namespace
 } // namespace tavrin::testing

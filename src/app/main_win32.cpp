@@ -1,6 +1,10 @@
 // The program's start on Windows: the real window system, the program's
 // first window, and the message loop until the program ends; or, when
 // Tavrin already runs in the session, a word to it and the end.
+//
+// "Tavrin.exe /quit", which the installer and the uninstaller run, only
+// ends the Tavrin running in the session and waits for its process to end:
+// exit code 0 when none runs any more, 1 when it still runs.
 #include "app/program.h"
 #include "bar/frm_side.h"
 #include "platform/handler_guard.h"
@@ -9,6 +13,24 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
+
+namespace {
+
+constexpr const wchar_t* kQuitSwitch = L"/quit";
+
+// The command line's first argument after the program's name is the switch.
+bool quitAsked() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!arguments)
+        return false;
+    const bool asked = count >= 2 && lstrcmpiW(arguments[1], kQuitSwitch) == 0;
+    LocalFree(arguments);
+    return asked;
+}
+
+} // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
@@ -16,6 +38,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     tavrin::win32::Win32Desktop desktop;
     tavrin::Program program(desktop);
+    if (quitAsked())
+        return program.endRunning() ? 0 : 1;
     {
         // Handlers run inside the start too; what they unload waits for it.
         tavrin::win32::Dispatcher::Scope scope(desktop.dispatcher());

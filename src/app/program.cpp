@@ -22,9 +22,16 @@ bool Program::start() {
     return true;
 }
 
+bool Program::endRunning() {
+    return ws.askRunningInstance(InstanceRequest::Quit) != InstanceAnswer::Refused;
+}
+
 void Program::handle(InstanceRequest request) {
-    if (request != InstanceRequest::ShowSettings)
+    if (request == InstanceRequest::Quit) {
+        // As a double-click on the bar: at once, at any point of the start.
+        ws.endProgram();
         return;
+    }
     if (!loaded<frmSide>()) {
         settingsAsked_ = true;
         return;

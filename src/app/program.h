@@ -35,6 +35,10 @@ class Program {
     // the place: that one is asked to bring up its settings window, and
     // this start ends without a window of its own.
     bool start();
+    // Started as "Tavrin.exe /quit" by the installer or the uninstaller:
+    // ends the Tavrin running in the session, showing nothing itself. True
+    // when none runs any more.
+    bool endRunning();
     // What a later start asked of this program.
     void handle(InstanceRequest request);
     // The splash has shown the bar: what was asked meanwhile runs now.

@@ -44,6 +44,20 @@ enum class WriteResult { Written, AccessDenied, Failed };
 enum class InstanceRequest {
     // Bring up the settings window, so that the user sees where it is.
     ShowSettings,
+    // End as a double-click on the bar ends it, nothing saved: the
+    // installer and the uninstaller replace or remove the program's files.
+    Quit,
+};
+
+// How the program holding the session's place took a request.
+enum class InstanceAnswer {
+    // No program holds the place.
+    NoneRunning,
+    // It took the request; a Quit has ended its process.
+    Done,
+    // It refused the request (an older program), did not answer in time,
+    // or, asked to quit, still runs.
+    Refused,
 };
 // The user's folders as the shell knows them (SHGetKnownFolderPath): they
 // may lie anywhere, redirected to OneDrive or on another drive.
@@ -121,8 +135,8 @@ class WindowSystem {
     // handler is then dropped).
     virtual bool claimOnlyInstance(std::function<void(InstanceRequest)> onRequest) = 0;
     // Hands the request to the program holding the place, waiting briefly
-    // for one still starting; false when none took it.
-    virtual bool askRunningInstance(InstanceRequest request) = 0;
+    // for one still starting, and for a Quit until its process has ended.
+    virtual InstanceAnswer askRunningInstance(InstanceRequest request) = 0;
 
     // Milliseconds since some fixed moment, never going back and not
     // following changes of the wall clock.

@@ -220,7 +220,7 @@ class SimDesktop : public WindowSystem {
     // A second program on the same desktop finds the first, as a second
     // start of Tavrin.exe in the same session would.
     bool claimOnlyInstance(std::function<void(InstanceRequest)> onRequest) override;
-    bool askRunningInstance(InstanceRequest request) override;
+    InstanceAnswer askRunningInstance(InstanceRequest request) override;
     // Virtual time.
     long long steadyMilliseconds() const override { return elapsedMs_; }
     std::optional<std::string> knownFolder(KnownFolder folder) const override;

@@ -11,11 +11,12 @@ bool SimDesktop::claimOnlyInstance(std::function<void(InstanceRequest)> onReques
     return true;
 }
 
-bool SimDesktop::askRunningInstance(InstanceRequest request) {
+InstanceAnswer SimDesktop::askRunningInstance(InstanceRequest request) {
     if (!runningInstance_ || ended_)
-        return false;
+        return InstanceAnswer::NoneRunning;
     deliver([&] { runningInstance_(request); });
-    return true;
+    return request == InstanceRequest::Quit && !ended_ ? InstanceAnswer::Refused
+                                                       : InstanceAnswer::Done;
 }
 
 } // namespace tavrin::sim

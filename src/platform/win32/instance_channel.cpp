@@ -16,9 +16,12 @@ constexpr DWORD kFindWindowMs = 3000;
 constexpr DWORD kFindWindowPauseMs = 20;
 // A running program busy for longer than this does not hear the start.
 constexpr UINT kAnswerMs = 5000;
+// A program told to quit unwinds its windows and ends its process in well
+// under a second; one that takes longer is taken to be stuck.
+constexpr DWORD kEndMs = 10000;
 
 // In the order of InstanceRequest.
-constexpr std::array<std::string_view, 1> kCommands = {"show-settings"};
+constexpr std::array<std::string_view, 2> kCommands = {"show-settings", "quit"};
 
 std::optional<InstanceRequest> requestFrom(std::string_view command) {
     for (std::size_t i = 0; i < kCommands.size(); ++i)
@@ -73,22 +76,36 @@ bool InstanceChannel::claim(std::function<void(InstanceRequest)> onRequest) {
     return true;
 }
 
-bool InstanceChannel::ask(InstanceRequest request) {
+InstanceAnswer InstanceChannel::ask(InstanceRequest request) {
+    // Without the mutex nothing runs: no need to wait for a window.
+    const UniqueKernelObject held(OpenMutexW(SYNCHRONIZE, FALSE, kMutexName));
+    if (!held && GetLastError() == ERROR_FILE_NOT_FOUND)
+        return InstanceAnswer::NoneRunning;
     const HWND window = runningChannel();
     if (!window)
-        return false;
+        return InstanceAnswer::Refused;
     // This start came from the user: the running program may take the
     // foreground with the window it brings up.
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    AllowSetForegroundWindow(process);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    AllowSetForegroundWindow(processId);
+    // Taken before asking, so that the process is still there to wait on.
+    UniqueKernelObject process;
+    if (request == InstanceRequest::Quit)
+        process.reset(OpenProcess(SYNCHRONIZE, FALSE, processId));
     const std::string_view command = kCommands[static_cast<std::size_t>(request)];
     COPYDATASTRUCT data{kRequestTag, static_cast<DWORD>(command.size()),
                         const_cast<char*>(command.data())};
     DWORD_PTR answer = FALSE;
-    return SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                               SMTO_ABORTIFHUNG, kAnswerMs, &answer) != 0 &&
-           answer == TRUE;
+    if (SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                            SMTO_ABORTIFHUNG, kAnswerMs, &answer) == 0 ||
+        answer != TRUE)
+        return InstanceAnswer::Refused;
+    // Its files are free only once its process has ended.
+    if (request == InstanceRequest::Quit &&
+        (!process || WaitForSingleObject(process.get(), kEndMs) != WAIT_OBJECT_0))
+        return InstanceAnswer::Refused;
+    return InstanceAnswer::Done;
 }
 
 LRESULT InstanceChannel::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,7 +3,7 @@
 // message-only window of the class "TavrinInstance". A later start, or
 // another program such as an installer, finds that window and sends it
 // WM_COPYDATA: dwData kRequestTag, the data a command in ASCII without a
-// closing NUL ("show-settings"). The window runs the command on the
+// closing NUL ("show-settings", "quit"). The window runs the command on the
 // program's thread and answers TRUE, or FALSE for a command it does not
 // know, so that newer commands reach older programs harmlessly.
 #pragma once
@@ -30,7 +30,7 @@ class InstanceChannel : private MessageTarget {
 
     // WindowSystem::claimOnlyInstance and askRunningInstance.
     bool claim(std::function<void(InstanceRequest)> onRequest);
-    static bool ask(InstanceRequest request);
+    static InstanceAnswer ask(InstanceRequest request);
     // The program ends: a start from now on claims the session anew.
     void release();
 

@@ -91,7 +91,7 @@ class Win32Desktop : public WindowSystem {
     bool claimOnlyInstance(std::function<void(InstanceRequest)> onRequest) override {
         return channel_.claim(std::move(onRequest));
     }
-    bool askRunningInstance(InstanceRequest request) override {
+    InstanceAnswer askRunningInstance(InstanceRequest request) override {
         return InstanceChannel::ask(request);
     }
     long long steadyMilliseconds() const override { return services_.steadyMilliseconds(); }

@@ -21,8 +21,10 @@ wine_environment() {
     export WINEPREFIX=$1
     export WINEDEBUG=${WINEDEBUG:--all}
     # Neither Mono nor Gecko: the program needs neither, and their
-    # installers would stop the creation of a fresh prefix to ask.
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # installers would stop the creation of a fresh prefix to ask. Nor
+    # winemenubuilder, which would copy the installer's Start-menu shortcut
+    # into this machine's own menus.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     if [ -n "${2:-}" ]; then
         WINE_COMMAND=(env "LANG=$2" "LC_ALL=$2" wine)
     fi

@@ -12,11 +12,6 @@ PACKAGE_FOLDER_NAME=Tavrin
 # The fresh prefix, removed and made anew on every run.
 PACKAGE_PREFIX_NAME=package-prefix
 
-# package_zip: the newest release zip in dist/; nothing when there is none.
-package_zip() {
-    ls -t "$ROOT"/dist/Tavrin-*-win64.zip 2>/dev/null | head -n 1
-}
-
 # no_per_user_copy: Wine lets the program write C:\Program Files, so no
 # copy of the settings goes to the VirtualStore.
 no_per_user_copy() {
@@ -55,23 +50,5 @@ package_run() {
 
 scenario_package() {
     local zip
-    zip=$(package_zip)
-    if [ -z "$zip" ]; then
-        echo "  no release zip in dist/: running scripts/package"
-        "$ROOT/scripts/package" >"$LOGS/package-build.log" 2>&1 ||
-            { echo "  scripts/package failed; see $LOGS/package-build.log" >&2; return 1; }
-        zip=$(package_zip)
-    fi
-    echo "  $(basename "$zip"): $(stat -c %s "$zip") bytes"
-
-    local harness_prefix=$WINEPREFIX status=0
-    rm -rf "${E2E_DIR:?}/$PACKAGE_PREFIX_NAME"
-    wine_environment "$E2E_DIR/$PACKAGE_PREFIX_NAME" "$REGIONAL_SETTINGS"
-    package_run "$zip" || status=1
-    [ "$status" -eq 0 ] || screenshot "$SHOTS/package-failed.png" 2>/dev/null || true
-    # The program and the fresh prefix's wineserver end here, while
-    # WINEPREFIX still names that prefix.
-    wine_stop_all
-    wine_environment "$harness_prefix" "$REGIONAL_SETTINGS"
-    return "$status"
+    zip=$(release_file 'Tavrin-*-win64.zip') && in_fresh_prefix "$PACKAGE_PREFIX_NAME" package_run "$zip"
 }
