@@ -84,15 +84,16 @@ InstanceAnswer InstanceChannel::ask(InstanceRequest request) {
     const HWND window = runningChannel();
     if (!window)
         return InstanceAnswer::Refused;
-    // This start came from the user: the running program may take the
-    // foreground with the window it brings up.
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    AllowSetForegroundWindow(processId);
-    // Taken before asking, so that the process is still there to wait on.
     UniqueKernelObject process;
     if (request == InstanceRequest::Quit)
+        // Taken before asking, so that the process is still there to wait on.
         process.reset(OpenProcess(SYNCHRONIZE, FALSE, processId));
+    else
+        // This start came from the user: the running program may take the
+        // foreground with the window it brings up.
+        AllowSetForegroundWindow(processId);
     const std::string_view command = kCommands[static_cast<std::size_t>(request)];
     COPYDATASTRUCT data{kRequestTag, static_cast<DWORD>(command.size()),
                         const_cast<char*>(command.data())};
