@@ -9,11 +9,17 @@
 namespace tavrin::win32 {
 
 struct UserWindow {
+    // Under a window manager the activation is done only when its focus
+    // event comes back, a few milliseconds after Windows' own state says
+    // so; a window activated in between would lose the focus to it again.
+    static constexpr int kWindowManagerSettleMs = 300;
+
     explicit UserWindow(conformance::DesktopDriver& driver)
         : window(CreateWindowExW(0, L"STATIC", L"user", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 300,
                                  200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {
         SetForegroundWindow(window);
         driver.runUntil([&] { return GetForegroundWindow() == window; });
+        driver.runFor(kWindowManagerSettleMs);
     }
     ~UserWindow() { DestroyWindow(window); }
     UserWindow(const UserWindow&) = delete;
