@@ -17,14 +17,20 @@ release_file() {
 }
 
 # in_fresh_prefix NAME COMMAND...: runs COMMAND with build/e2e/NAME as the
-# prefix, removed and made anew; a failure leaves a screenshot. Every
-# process of that prefix ends, and the harness's prefix is back, after it.
+# prefix, removed and made anew at the harness's scale; a failure leaves a
+# screenshot. Every process of that prefix ends, and the harness's prefix
+# is back, after it.
 in_fresh_prefix() {
-    local name=$1 harness_prefix=$WINEPREFIX status=0
+    local name=$1 harness_prefix=$WINEPREFIX status=0 started=$EPOCHREALTIME
     shift
     rm -rf "${E2E_DIR:?}/$name"
     wine_environment "$E2E_DIR/$name" "$REGIONAL_SETTINGS"
-    "$@" || status=1
+    if prefix_ready "$LOGS/$name-wineboot.log" && wine_set_dpi "$DPI"; then
+        echo "  a fresh prefix $WINEPREFIX in $(elapsed_since "$started") s"
+        "$@" || status=1
+    else
+        status=1
+    fi
     [ "$status" -eq 0 ] || screenshot "$SHOTS/$name-failed.png" 2>/dev/null || true
     # The prefix's wineserver ends while WINEPREFIX still names it.
     wine_stop_all

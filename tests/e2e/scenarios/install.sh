@@ -38,10 +38,6 @@ run_wine_program() {
     timeout "$seconds" "${WINE_COMMAND[@]}" "$@" >>"$LOGS/install.log" 2>&1
 }
 
-same_bytes() {
-    cmp -s "$1" "$2"
-}
-
 one_tavrin_with_its_bar() {
     [ "$(tavrin_processes | wc -l)" -eq 1 ] && bar_collapsed_at "$BAR_LEFT_AT_RIGHT_EDGE"
 }
@@ -57,8 +53,8 @@ installed_right() {
     local folder=$1 windows_folder=$2 shortcut=$3 version=$4
     local exe="$windows_folder\\Tavrin.exe" uninstaller="\"$windows_folder\\uninstall.exe\""
     expect "Tavrin.exe as packaged, LEAME.txt and uninstall.exe in $windows_folder" \
-        eval 'same_bytes "$folder/Tavrin.exe" "$ROOT/build/package/Tavrin.exe" &&
-              same_bytes "$folder/LEAME.txt" "$ROOT/build/package/LEAME.txt" &&
+        eval 'cmp -s "$folder/Tavrin.exe" "$ROOT/build/package/Tavrin.exe" &&
+              cmp -s "$folder/LEAME.txt" "$ROOT/build/package/LEAME.txt" &&
               test -s "$folder/uninstall.exe"' || return 1
     expect "the Start-menu shortcut Tavrin.lnk leads to Tavrin.exe and shows its icon" \
         eval 'strings -a "$shortcut" | grep -qxF "$exe" &&
@@ -81,10 +77,8 @@ installed_right() {
 
 # install_run SETUP: the three steps in the fresh prefix.
 install_run() {
-    local setup=$1 started=$EPOCHREALTIME
-    prefix_ready "$LOGS/install-wineboot.log" && wine_set_dpi "$DPI" || return 1
-    echo "  a fresh prefix $WINEPREFIX in $(elapsed_since "$started") s"
-    local user folder windows_folder shortcut version settings kept
+    local setup=$1
+    local user folder windows_folder shortcut version settings
     user=$(windows_user_name)
     folder="$WINEPREFIX/drive_c/users/$user/AppData/Local/Programs/Tavrin"
     windows_folder="C:\\users\\$user\\AppData\\Local\\Programs\\Tavrin"
@@ -117,10 +111,10 @@ install_run() {
         run_wine_program "$INSTALL_SECONDS" "$setup" /S || return 1
     expect "the running Tavrin has ended" eval '! tavrin_processes | grep -qx "$old"' || return 1
     expect "Tavrin.exe is the packaged one again" \
-        same_bytes "$folder/Tavrin.exe" "$ROOT/build/package/Tavrin.exe" || return 1
+        cmp -s "$folder/Tavrin.exe" "$ROOT/build/package/Tavrin.exe" || return 1
     expect "one Tavrin runs, the new one, with its bar" \
         wait_until "$PROGRAM_START_SECONDS" one_tavrin_with_its_bar || return 1
-    expect "the settings file is untouched, byte for byte" same_bytes "$settings" "$(settings_file)" ||
+    expect "the settings file is untouched, byte for byte" cmp -s "$settings" "$(settings_file)" ||
         return 1
 
     expect "a silent uninstall (uninstall.exe /S, the quiet command) ends well" \
@@ -131,7 +125,7 @@ install_run() {
     expect "no Run value, no Uninstall key" \
         eval '! registry_values "$RUN_KEY" | grep -q "^Tavrin=" && ! registry_values "$UNINSTALL_KEY"' ||
         return 1
-    expect "the settings file remains, byte for byte" same_bytes "$settings" "$(settings_file)"
+    expect "the settings file remains, byte for byte" cmp -s "$settings" "$(settings_file)"
 }
 
 scenario_install() {

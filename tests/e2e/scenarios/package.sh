@@ -22,9 +22,6 @@ no_per_user_copy() {
 # saved settings.
 package_run() {
     local zip=$1
-    local started=$EPOCHREALTIME
-    prefix_ready "$LOGS/package-wineboot.log" && wine_set_dpi "$DPI" || return 1
-    echo "  a fresh prefix $WINEPREFIX in $(elapsed_since "$started") s"
     local user folder windows_folder
     user=$(windows_user_name)
     folder="$WINEPREFIX/drive_c/users/$user/$PACKAGE_FOLDER_NAME"
